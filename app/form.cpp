@@ -1,0 +1,96 @@
+// Base of every window.
+#include "app/form.h"
+
+#include "app/form_runtime.h"
+
+#include <QCloseEvent>
+#include <QImage>
+
+#include <cmath>
+
+namespace kavro {
+
+namespace {
+
+int toPixels(double twips) { return int(std::lround(twips / kTwipsPerPixel)); }
+
+} // namespace
+
+Form::Form(FormRuntime &runtime, const QString &name, const QString &caption)
+    : m_runtime(runtime)
+{
+    setObjectName(name);
+    setWindowTitle(caption);
+    m_runtime.registerForm(*this);
+}
+
+Form::~Form()
+{
+    m_runtime.forget(*this);
+}
+
+void Form::Show()
+{
+    m_runtime.show(*this);
+}
+
+void Form::Hide()
+{
+    m_runtime.hide(*this);
+}
+
+void Form::setClientSizeTwips(double width, double height)
+{
+    resize(toPixels(width), toPixels(height));
+}
+
+void Form::setOuterSizeTwips(double width, double height)
+{
+    setClientSizeTwips(width - kFrameTwipsX, height - kFrameTwipsY);
+}
+
+QSizeF Form::clientSizeTwips() const
+{
+    return QSizeF(width() * kTwipsPerPixel, height() * kTwipsPerPixel);
+}
+
+void Form::placeTwips(QWidget *control, double left, double top, double width, double height)
+{
+    m_twips.insert(control, QRectF(left, top, width, height));
+    // Round the edges, not the sizes, so that adjoining controls stay adjoining.
+    const int x = toPixels(left);
+    const int y = toPixels(top);
+    control->setGeometry(x, y, toPixels(left + width) - x, toPixels(top + height) - y);
+}
+
+void Form::moveTwips(QWidget *control, double left, double top)
+{
+    const QRectF current = geometryTwips(control);
+    placeTwips(control, left, top, current.width(), current.height());
+}
+
+QRectF Form::geometryTwips(const QWidget *control) const
+{
+    if (auto it = m_twips.constFind(control); it != m_twips.constEnd())
+        return *it;
+    const QRect g = control->geometry();
+    return QRectF(g.x() * kTwipsPerPixel, g.y() * kTwipsPerPixel,
+                  g.width() * kTwipsPerPixel, g.height() * kTwipsPerPixel);
+}
+
+void Form::PrintForm()
+{
+    const QImage image = grab().toImage();
+    if (!m_runtime.platform().printImage(image, windowTitle()))
+        m_runtime.message(MessageIcon::Stop, kProgramTitle,
+                          QStringLiteral("No printer is installed, so the page was not printed."));
+}
+
+void Form::closeEvent(QCloseEvent *event)
+{
+    // Windows live until the program ends: the close box only hides.
+    event->ignore();
+    m_runtime.closedByUser(*this);
+}
+
+} // namespace kavro

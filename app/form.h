@@ -1,0 +1,67 @@
+// Base of every window: designed placement in twips, default and cancel buttons,
+// the Activate event, Show and Hide through the window model, and printing of its image.
+#pragma once
+
+#include <QHash>
+#include <QRectF>
+#include <QWidget>
+
+class QAbstractButton;
+
+namespace kavro {
+
+class FormRuntime;
+
+// Fixed screen resolution of the designed layouts: 1440 twips per inch at 96 dpi.
+inline constexpr double kTwipsPerPixel = 15.0;
+// Border and title bar that an outer window size includes around the client area.
+inline constexpr double kFrameTwipsX = 120.0;
+inline constexpr double kFrameTwipsY = 450.0;
+
+class Form : public QWidget
+{
+    Q_OBJECT
+public:
+    Form(FormRuntime &runtime, const QString &name, const QString &caption);
+    ~Form() override;
+
+    FormRuntime &runtime() { return m_runtime; }
+
+    void Show();
+    void Hide();
+
+    void setDefaultButton(QAbstractButton *button) { m_defaultButton = button; }
+    void setCancelButton(QAbstractButton *button) { m_cancelButton = button; }
+    QAbstractButton *defaultButton() const { return m_defaultButton; }
+    QAbstractButton *cancelButton() const { return m_cancelButton; }
+
+    void setClientSizeTwips(double width, double height);
+    void setOuterSizeTwips(double width, double height);
+    QSizeF clientSizeTwips() const;
+
+    // Places a control in twips relative to its parent (the window or a frame). The twips are
+    // kept exactly, so repeated moves do not drift by pixel rounding.
+    void placeTwips(QWidget *control, double left, double top, double width, double height);
+    void moveTwips(QWidget *control, double left, double top);
+    QRectF geometryTwips(const QWidget *control) const;
+
+    // The window's image with its controls and drawing, on the default printer.
+    void PrintForm();
+
+    // Raised each time this window becomes the program's active window.
+    virtual void Form_Activate() {}
+
+signals:
+    void activated();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    FormRuntime &m_runtime;
+    QAbstractButton *m_defaultButton = nullptr;
+    QAbstractButton *m_cancelButton = nullptr;
+    QHash<const QWidget *, QRectF> m_twips;
+};
+
+} // namespace kavro

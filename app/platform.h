@@ -1,0 +1,33 @@
+// What the windows ask of the desktop: message boxes, starting programs, printing and ending.
+// Tests replace it with a recorder so nothing modal blocks them.
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace kavro {
+
+enum class MessageIcon { None, Stop };
+
+// The program's own title, shown on message boxes that do not set one.
+inline const QString kProgramTitle = QStringLiteral("Kavro");
+
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Modal; returns once the user has closed the box.
+    virtual void showMessage(MessageIcon icon, const QString &title, const QString &text, QWidget *parent) = 0;
+    // Starts a program without waiting; false when it could not be started.
+    virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
+    // Prints one page image on the default printer; false when nothing was printed.
+    virtual bool printImage(const QImage &image, const QString &jobName) = 0;
+    // Ends the program at once.
+    virtual void end() = 0;
+};
+
+} // namespace kavro

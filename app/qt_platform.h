@@ -1,0 +1,23 @@
+// The desktop services on a real Qt session.
+#pragma once
+
+#include "app/platform.h"
+
+class QPrinter;
+
+namespace kavro {
+
+// Draws a page image on a printer at its physical size (15 twips, 1/96 inch, per pixel),
+// shrunk to the printable area when it would not fit.
+void paintImageOnPrinter(QPrinter &printer, const QImage &image);
+
+class QtPlatform : public Platform
+{
+public:
+    void showMessage(MessageIcon icon, const QString &title, const QString &text, QWidget *parent) override;
+    bool startDetached(const QString &program, const QStringList &arguments) override;
+    bool printImage(const QImage &image, const QString &jobName) override;
+    void end() override;
+};
+
+} // namespace kavro

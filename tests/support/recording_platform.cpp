@@ -1,0 +1,37 @@
+// A desktop that records instead of acting.
+#include "support/recording_platform.h"
+
+#include "app/qt_platform.h"
+
+#include <QPrinter>
+
+namespace kavro {
+
+void RecordingPlatform::showMessage(MessageIcon icon, const QString &title, const QString &text, QWidget *)
+{
+    messages.append({icon, title, text});
+}
+
+bool RecordingPlatform::startDetached(const QString &program, const QStringList &arguments)
+{
+    started.append(QStringList{program} + arguments);
+    return startSucceeds;
+}
+
+bool RecordingPlatform::printImage(const QImage &image, const QString &jobName)
+{
+    if (!printerInstalled)
+        return false;
+    printed.append(image);
+    if (!pdfPath.isEmpty()) {
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(pdfPath);
+        printer.setDocName(jobName);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        paintImageOnPrinter(printer, image);
+    }
+    return true;
+}
+
+} // namespace kavro

@@ -1,0 +1,36 @@
+// A desktop that records what the program asked of it instead of showing, starting or printing.
+#pragma once
+
+#include "app/platform.h"
+
+#include <QList>
+
+namespace kavro {
+
+struct RecordedMessage
+{
+    MessageIcon icon = MessageIcon::None;
+    QString title;
+    QString text;
+};
+
+class RecordingPlatform : public Platform
+{
+public:
+    void showMessage(MessageIcon icon, const QString &title, const QString &text, QWidget *parent) override;
+    bool startDetached(const QString &program, const QStringList &arguments) override;
+    bool printImage(const QImage &image, const QString &jobName) override;
+    void end() override { ++endCount; }
+
+    QList<RecordedMessage> messages;
+    QList<QStringList> started;     // program followed by its arguments
+    QList<QImage> printed;
+    int endCount = 0;
+
+    bool startSucceeds = true;
+    bool printerInstalled = true;
+    // When set, each printed page is also written to this PDF file.
+    QString pdfPath;
+};
+
+} // namespace kavro

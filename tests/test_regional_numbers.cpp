@@ -1,0 +1,168 @@
+// Regional number services in a decimal-point and a decimal-comma locale.
+#include "app/regional_numbers.h"
+
+#include <QtTest>
+
+using namespace kavro;
+
+namespace {
+const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
+const QLocale kGerman(QLocale::German, QLocale::Germany);
+}
+
+class RegionalNumbersTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void numberTest_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("isNumber");
+        QTest::addColumn<double>("value");
+        QTest::newRow("empty") << kEnglish << "" << false << 0.0;
+        QTest::newRow("blank") << kEnglish << " " << false << 0.0;
+        QTest::newRow("inf") << kEnglish << "inf" << false << 0.0;
+        QTest::newRow("nan") << kEnglish << "nan" << false << 0.0;
+        QTest::newRow("overflow") << kEnglish << "1e400" << false << 0.0;
+        QTest::newRow("letters") << kEnglish << "12a" << false << 0.0;
+        QTest::newRow("point") << kEnglish << "9.50" << true << 9.5;
+        QTest::newRow("padded") << kEnglish << " 12 " << true << 12.0;
+        QTest::newRow("negative") << kEnglish << "-1" << true << -1.0;
+        QTest::newRow("zero") << kEnglish << "0.00" << true << 0.0;
+        QTest::newRow("comma locale") << kGerman << "9,5" << true << 9.5;
+        QTest::newRow("comma locale rejects letters") << kGerman << "9,5x" << false << 0.0;
+    }
+    void numberTest()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QFETCH(bool, isNumber);
+        QFETCH(double, value);
+        const RegionalNumbers numbers(locale);
+        QCOMPARE(numbers.isNumber(text), isNumber);
+        QCOMPARE(numbers.toDouble(text), value);
+    }
+
+    void int16_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<bool>("inRange");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("2.5 to even") << 2.5 << true << 2;
+        QTest::newRow("3.5 to even") << 3.5 << true << 4;
+        QTest::newRow("15.5 to even") << 15.5 << true << 16;
+        QTest::newRow("-2.5 to even") << -2.5 << true << -2;
+        QTest::newRow("271.5") << 271.5 << true << 272;
+        QTest::newRow("270.5") << 270.5 << true << 270;
+        QTest::newRow("top") << 32767.49 << true << 32767;
+        QTest::newRow("just over top") << 32767.5 << false << 0;
+        QTest::newRow("bottom half") << -32768.5 << true << -32768;
+        QTest::newRow("below bottom") << -32768.6 << false << 0;
+        QTest::newRow("infinite") << qInf() << false << 0;
+        QTest::newRow("nan") << qQNaN() << false << 0;
+    }
+    void int16()
+    {
+        QFETCH(double, value);
+        QFETCH(bool, inRange);
+        QFETCH(int, expected);
+        const auto converted = RegionalNumbers::toInt16(value);
+        QCOMPARE(converted.has_value(), inRange);
+        if (inRange)
+            QCOMPARE(int(*converted), expected);
+    }
+
+    void cut_data()
+    {
+        QTest::addColumn<double>("value");
+        QTest::addColumn<double>("expected");
+        QTest::newRow("14.9") << 14.9 << 14.0;
+        QTest::newRow("-2.5") << -2.5 << -3.0;
+        QTest::newRow("whole") << 7.0 << 7.0;
+    }
+    void cut()
+    {
+        QFETCH(double, value);
+        QFETCH(double, expected);
+        QCOMPARE(RegionalNumbers::cut(value), expected);
+    }
+
+    void format_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<int>("decimals");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("half up on shortest form") << kEnglish << 0.25 << 1 << "0.3";
+        QTest::newRow("1.005 as typed") << kEnglish << 1.005 << 2 << "1.01";
+        QTest::newRow("carry through nines") << kEnglish << 9.995 << 2 << "10.00";
+        QTest::newRow("pads decimals") << kEnglish << 12.0 << 2 << "12.00";
+        QTest::newRow("one decimal") << kEnglish << 15.0 << 1 << "15.0";
+        QTest::newRow("no decimals") << kEnglish << 150.0 << 0 << "150";
+        QTest::newRow("no decimals rounds half away") << kEnglish << 2.5 << 0 << "3";
+        QTest::newRow("leading zero") << kEnglish << 0.5 << 2 << "0.50";
+        QTest::newRow("grouping") << kEnglish << 1234.5 << 2 << "1,234.50";
+        QTest::newRow("grouping millions") << kEnglish << 1234567.0 << 0 << "1,234,567";
+        QTest::newRow("negative") << kEnglish << -1.25 << 1 << "-1.3";
+        QTest::newRow("negative zero shows zero") << kEnglish << -0.04 << 1 << "0.0";
+        QTest::newRow("tiny") << kEnglish << 1e-9 << 2 << "0.00";
+        QTest::newRow("comma locale") << kGerman << 1234.5 << 2 << "1.234,50";
+        QTest::newRow("comma locale negative") << kGerman << -0.25 << 1 << "-0,3";
+    }
+    void format()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(double, value);
+        QFETCH(int, decimals);
+        QFETCH(QString, expected);
+        QCOMPARE(RegionalNumbers(locale).format(value, decimals), expected);
+    }
+
+    void printed_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("5.5") << kEnglish << 5.5 << " 5.5 ";
+        QTest::newRow(".5") << kEnglish << 0.5 << " .5 ";
+        QTest::newRow("12") << kEnglish << 12.0 << " 12 ";
+        QTest::newRow("0") << kEnglish << 0.0 << " 0 ";
+        QTest::newRow("-2") << kEnglish << -2.0 << "-2 ";
+        QTest::newRow("-.5") << kEnglish << -0.5 << "-.5 ";
+        QTest::newRow("15 digits") << kEnglish << 0.1 + 0.2 << " .3 ";
+        QTest::newRow("comma") << kGerman << 5.5 << " 5,5 ";
+        QTest::newRow("no grouping") << kEnglish << 1234.0 << " 1234 ";
+    }
+    void printed()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(double, value);
+        QFETCH(QString, expected);
+        QCOMPARE(RegionalNumbers(locale).printed(value), expected);
+    }
+
+    void dateTest_data()
+    {
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("isDate");
+        QTest::newRow("empty") << kEnglish << "" << false;
+        QTest::newRow("words") << kEnglish << "yesterday" << false;
+        QTest::newRow("iso") << kEnglish << "2024-03-01" << true;
+        QTest::newRow("us short") << kEnglish << "3/1/2024" << true;
+        QTest::newRow("no such day") << kEnglish << "2024-02-30" << false;
+        QTest::newRow("german short") << kGerman << "01.03.2024" << true;
+        QTest::newRow("number is no date") << kEnglish << "12.5" << false;
+    }
+    void dateTest()
+    {
+        QFETCH(QLocale, locale);
+        QFETCH(QString, text);
+        QFETCH(bool, isDate);
+        QCOMPARE(RegionalNumbers(locale).isDate(text), isDate);
+    }
+};
+
+QTEST_GUILESS_MAIN(RegionalNumbersTest)
+#include "test_regional_numbers.moc"
