@@ -1,13 +1,14 @@
-// The one case being computed: the ship's and waterway's data as the last accepted OK left them.
+// The one record of the case being computed, as the last accepted input page left it.
 #pragma once
 
 #include <QString>
 
 namespace kavro {
 
+// The texts are kept exactly as typed so that every reader converts them afresh with the
+// regional settings of the moment; only the service speed is held as a number.
 struct ActiveCase
 {
-    // Texts exactly as typed; every use converts them afresh.
     QString DraughtAft;
     QString DraughtFore;
     QString Breadth;
@@ -16,7 +17,6 @@ struct ActiveCase
     QString WaterDepth;
     QString WaterwayWidth;
     QString NaturalDepth;
-    // Knots, converted at the moment of the OK.
     double ServiceSpeed = 0.0;
 };
 

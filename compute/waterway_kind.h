@@ -1,4 +1,4 @@
-// The three kinds of waterway that select input page, results page and table.
+// The three kinds of waterway a case can describe.
 #pragma once
 
 namespace kavro {
