@@ -34,9 +34,10 @@ FormId databasePageOf(WaterwayKind kind)
     return pick(kind, FormId::Database1, FormId::Database2, FormId::Database3);
 }
 
-Forms::Forms(FormRuntime &runtime, RegionalNumbers numbers)
+Forms::Forms(FormRuntime &runtime, RegionalNumbers numbers, AppPaths paths)
     : m_runtime(runtime)
     , m_numbers(std::move(numbers))
+    , m_paths(std::move(paths))
 {
 }
 

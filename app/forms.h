@@ -2,6 +2,7 @@
 // together with what they share: the window model, the active case and the regional numbers.
 #pragma once
 
+#include "app/app_paths.h"
 #include "app/form.h"
 #include "app/form_runtime.h"
 #include "app/regional_numbers.h"
@@ -39,7 +40,8 @@ class Forms
 public:
     using Factory = std::function<std::unique_ptr<Form>(Forms &)>;
 
-    explicit Forms(FormRuntime &runtime, RegionalNumbers numbers = RegionalNumbers());
+    explicit Forms(FormRuntime &runtime, RegionalNumbers numbers = RegionalNumbers(),
+                   AppPaths paths = AppPaths::standard());
     ~Forms();
     Forms(const Forms &) = delete;
     Forms &operator=(const Forms &) = delete;
@@ -56,10 +58,12 @@ public:
     FormRuntime &runtime() { return m_runtime; }
     ActiveCase &activeCase() { return m_activeCase; }
     const RegionalNumbers &numbers() const { return m_numbers; }
+    const AppPaths &paths() const { return m_paths; }
 
 private:
     FormRuntime &m_runtime;
     RegionalNumbers m_numbers;
+    AppPaths m_paths;
     ActiveCase m_activeCase;
     std::map<FormId, Factory> m_factories;
     std::map<FormId, std::unique_ptr<Form>> m_forms;
