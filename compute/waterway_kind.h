@@ -1,0 +1,3 @@
+#pragma once
+
+namespace kavro { enum class WaterwayKind { DepthRestricted, Canal, Channel }; }
