@@ -1,0 +1,50 @@
+// The input check of a case: the plans of the input and database pages and the one runner.
+#pragma once
+
+#include "app/regional_numbers.h"
+#include "compute/waterway_kind.h"
+
+#include <QHash>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace kavro {
+
+// A check message box shows either a single blank or the program's own title.
+enum class MessageTitle { Blank, Program };
+
+struct CheckMessage
+{
+    QString text;
+    MessageTitle title = MessageTitle::Blank;
+    // A warning is shown and the check goes on; any other message ends it.
+    bool warning = false;
+
+    friend bool operator==(const CheckMessage &, const CheckMessage &) = default;
+};
+
+struct CheckOutcome
+{
+    bool accepted = false;
+    // In the order shown; when the case is refused, the refusal is the last one.
+    QList<CheckMessage> messages;
+};
+
+// Box name ("TA", ..., and "Date", "Place", "Author" on a database page) -> text of the box.
+using FieldTexts = QHash<QString, QString>;
+
+class CheckPlan;
+
+const CheckPlan &inputPagePlan(WaterwayKind kind);
+// The database page's variant: record checks first, then its own order and messages.
+const CheckPlan &databasePagePlan(WaterwayKind kind);
+
+// Runs the plan's steps in order over the texts. The message boxes are modal and nothing can
+// change while they are up, so the whole sequence is worked out first and shown afterwards.
+CheckOutcome runCheck(const CheckPlan &plan, const FieldTexts &fields, const RegionalNumbers &numbers);
+
+// The value boxes of the kind in the order they are tested and copied.
+QStringList fieldOrder(WaterwayKind kind);
+
+} // namespace kavro
