@@ -1,27 +1,50 @@
-// The designed font faces mapped onto installed faces with the same metrics.
+// Designed font faces and their installed stand-ins.
 #include "app/font_faces.h"
 
 namespace kavro {
 
 namespace {
 
-QString installedFace(const QString &face)
+struct FaceStandIn
 {
-    if (face == QLatin1String("Times New Roman"))
-        return QStringLiteral("Liberation Serif");
-    if (face == QLatin1String("Courier New"))
-        return QStringLiteral("Liberation Mono");
-    if (face == QLatin1String("Arial") || face == QLatin1String("MS Sans Serif"))
-        return QStringLiteral("Liberation Sans");
-    return face;
+    const char *designed;
+    const char *installed;
+    QFont::StyleHint hint;
+};
+
+// The Liberation faces share the widths and heights of the designed faces, which keeps texts
+// inside the boxes they were measured for.
+constexpr FaceStandIn kStandIns[] = {
+    {"Times New Roman", "Liberation Serif", QFont::Serif},
+    {"Arial", "Liberation Sans", QFont::SansSerif},
+    {"MS Sans Serif", "Liberation Sans", QFont::SansSerif},
+    {"Courier New", "Liberation Mono", QFont::Monospace},
+};
+
+const FaceStandIn *standInFor(const QString &face)
+{
+    for (const FaceStandIn &standIn : kStandIns) {
+        if (face.compare(QLatin1String(standIn.designed), Qt::CaseInsensitive) == 0)
+            return &standIn;
+    }
+    return nullptr;
 }
 
 } // namespace
 
+QString installedFace(const QString &designedFace)
+{
+    const FaceStandIn *standIn = standInFor(designedFace);
+    return standIn ? QString::fromLatin1(standIn->installed) : designedFace;
+}
+
 QFont designedFont(const QString &face, double points, bool bold)
 {
     QFont font(installedFace(face));
-    font.setPointSizeF(points);
+    if (const FaceStandIn *standIn = standInFor(face))
+        font.setStyleHint(standIn->hint);
+    if (points > 0)
+        font.setPointSizeF(points);
     font.setBold(bold);
     return font;
 }

@@ -1,4 +1,4 @@
-// The designed font faces mapped onto installed faces with the same metrics.
+// The designed font faces of the windows, mapped onto the metric-compatible faces installed here.
 #pragma once
 
 #include <QFont>
@@ -6,7 +6,11 @@
 
 namespace kavro {
 
-// "Times New Roman", "Arial", "MS Sans Serif" and "Courier New" map to the Liberation faces.
+// The face installed in place of a designed face ("Times New Roman" -> "Liberation Serif", ...);
+// a face without a stand-in is returned as it is.
+QString installedFace(const QString &designedFace);
+
+// A font of the designed face and size in points, so that windows lay out as they were designed.
 QFont designedFont(const QString &face, double points, bool bold = false);
 
 } // namespace kavro

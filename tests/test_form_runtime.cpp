@@ -1,6 +1,7 @@
 // The window model: Activate events, dialog keys, synthesized keystrokes, printing and ending.
 #include "app/form.h"
 #include "app/form_runtime.h"
+#include "app/forms.h"
 #include "support/recording_platform.h"
 
 #include <QLineEdit>
@@ -250,6 +251,25 @@ private slots:
         QCOMPARE(dialog.first->x(), 325);   // 4870 / 15 = 324.67
         dialog.setOuterSizeTwips(11450, 8400);
         QCOMPARE(dialog.size(), QSize(755, 530));
+    }
+
+    void windowsAreCreatedOnceOnFirstUse()
+    {
+        Forms forms(*runtime);
+        int created = 0;
+        forms.setFactory(FormId::Validity, [&created](Forms &f) {
+            ++created;
+            return std::make_unique<CountingForm>(f.runtime(), "Form1");
+        });
+        QVERIFY(!forms.existing(FormId::Validity));
+        Form &first = forms.form(FormId::Validity);
+        Form &second = forms.form(FormId::Validity);
+        QCOMPARE(&first, &second);
+        QCOMPARE(created, 1);
+        QCOMPARE(forms.existing(FormId::Validity), &first);
+        // A window without a factory still opens, empty, so navigation never fails.
+        forms.form(FormId::Database2).Show();
+        QCOMPARE(runtime->activeForm(), forms.existing(FormId::Database2));
     }
 
 private:
