@@ -14,8 +14,6 @@
 #include <QPushButton>
 #include <QSvgWidget>
 
-#include <cmath>
-
 namespace kavro {
 
 namespace {
@@ -52,12 +50,11 @@ ConditionPage::ConditionPage(Forms &forms, const ConditionDesign &design)
     setMouseTracking(true);
 
     createPicture();
-    QGroupBox *shipFrame = createDataFrame(QStringLiteral("ShipFrame"), QStringLiteral("SHIP DATA"),
-                                           QStringLiteral("SHIP DATA"),
-                                           QRectF(kShipFrameLeft, kDataFrameTop, design.shipFrameWidth,
-                                                  kShipFrameHeight));
-    QGroupBox *waterwayFrame = createDataFrame(QStringLiteral("WaterwayFrame"), QStringLiteral("GEOGRAPHICAL DATA"),
-                                               QStringLiteral("TOPOGRAPHICAL DATA"), design.waterwayFrame);
+    QWidget *shipFrame = createDataFrame(
+        QStringLiteral("ShipFrame"), QStringLiteral("SHIP DATA"), QStringLiteral("SHIP DATA"),
+        QRectF(kShipFrameLeft, kDataFrameTop, design.shipFrameWidth, kShipFrameHeight));
+    QWidget *waterwayFrame = createDataFrame(QStringLiteral("WaterwayFrame"), QStringLiteral("GEOGRAPHICAL DATA"),
+                                             QStringLiteral("TOPOGRAPHICAL DATA"), design.waterwayFrame);
     createFields(shipFrame, waterwayFrame);
     createHintLine();
     createButtons();
@@ -73,35 +70,37 @@ void ConditionPage::createPicture()
     placeInClient(*this, picture, m_design.pictureLeft, 0, kPictureWidth, kPictureHeight);
 }
 
-QGroupBox *ConditionPage::createDataFrame(const QString &name, const QString &caption, const QString &heading,
-                                          const QRectF &place)
+QWidget *ConditionPage::createDataFrame(const QString &name, const QString &caption, const QString &heading,
+                                        const QRectF &place)
 {
     // The data frames take no input, and pointer movement over them (and over their labels)
     // counts as movement over the page itself. Disabling them would grey their labels, so they
     // stay enabled and let the mouse through instead.
-    auto *frame = new QGroupBox(caption, this);
+    auto *frame = new QWidget(this);
     frame->setObjectName(name);
-    frame->setFont(frameFont());
-    frame->setAlignment(Qt::AlignHCenter);
-    frame->setFocusPolicy(Qt::NoFocus);
+    frame->setAccessibleName(caption);
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     placeInClient(*this, frame, place.left(), place.top(), place.width(), place.height());
 
-    // The heading covers the frame's own caption at its place.
+    // A frame's caption straddles its top line; the heading covers the caption at its place, so
+    // the line runs through the heading's middle and the boxes just under it stay inside.
+    const QFontMetrics metrics(frameFont());
+    const double width = (metrics.horizontalAdvance(heading) + 12) * kTwipsPerPixel;
+    const double height = (metrics.height() + 2) * kTwipsPerPixel;
+    auto *border = new QGroupBox(frame);
+    border->setFocusPolicy(Qt::NoFocus);
+    placeInClient(*this, border, place.left(), place.top() + height / 2, place.width(), place.height() - height / 2);
+
     auto *label = new QLabel(heading, frame);
     label->setObjectName(name + QStringLiteral("Heading"));
     label->setFont(frameFont());
     label->setAlignment(Qt::AlignCenter);
     label->setAutoFillBackground(true);
-    const QFontMetrics metrics(frameFont());
-    const double width = (std::max(metrics.horizontalAdvance(caption), metrics.horizontalAdvance(heading)) + 12)
-                         * kTwipsPerPixel;
-    const double height = (metrics.height() + 2) * kTwipsPerPixel;
     placeInClient(*this, label, place.left() + (place.width() - width) / 2, place.top(), width, height);
     return frame;
 }
 
-void ConditionPage::createFields(QGroupBox *shipFrame, QGroupBox *waterwayFrame)
+void ConditionPage::createFields(QWidget *shipFrame, QWidget *waterwayFrame)
 {
     QHash<QString, QLineEdit **> members{
         {QStringLiteral("TA"), &TA}, {QStringLiteral("TF"), &TF}, {QStringLiteral("B2"), &B2},
@@ -109,7 +108,7 @@ void ConditionPage::createFields(QGroupBox *shipFrame, QGroupBox *waterwayFrame)
         {QStringLiteral("W"), &W},   {QStringLiteral("H"), &H},   {QStringLiteral("HB"), &HB}};
     for (const FieldDesign &design : m_design.fields) {
         const bool onWaterway = design.left >= m_design.waterwayFrame.left();
-        QGroupBox *frame = onWaterway ? waterwayFrame : shipFrame;
+        QWidget *frame = onWaterway ? waterwayFrame : shipFrame;
         const double labelLeft = (onWaterway ? m_design.waterwayFrame.left() : kShipFrameLeft) + kFrameInset;
 
         auto *label = new QLabel(design.label, frame);

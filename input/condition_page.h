@@ -9,7 +9,6 @@
 #include <QHash>
 #include <QStringList>
 
-class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -69,9 +68,9 @@ private:
     void Form_MouseMove();
 
     void createPicture();
-    QGroupBox *createDataFrame(const QString &name, const QString &caption, const QString &heading,
-                               const QRectF &place);
-    void createFields(QGroupBox *shipFrame, QGroupBox *waterwayFrame);
+    QWidget *createDataFrame(const QString &name, const QString &caption, const QString &heading,
+                             const QRectF &place);
+    void createFields(QWidget *shipFrame, QWidget *waterwayFrame);
     void createHintLine();
     void createButtons();
     void setFocusOrder();
