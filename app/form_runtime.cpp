@@ -6,6 +6,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QTimer>
 
 namespace kavro {
@@ -212,8 +213,9 @@ bool FormRuntime::handleDialogKey(Form &form, QKeyEvent &event)
     }
     if (!isEnter(event.key()))
         return false;
-    // A focused button takes Enter itself; otherwise the default button does.
-    if (auto *focused = qobject_cast<QAbstractButton *>(QApplication::focusWidget());
+    // A focused command button takes Enter itself; otherwise the default button does. Option
+    // buttons and check boxes are no command buttons: Enter on them still presses the default.
+    if (auto *focused = qobject_cast<QPushButton *>(QApplication::focusWidget());
         focused && focused->window() == &form) {
         if (canPress(focused))
             focused->click();

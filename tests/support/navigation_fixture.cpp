@@ -1,0 +1,60 @@
+// The navigation windows over a recording desktop.
+#include "support/navigation_fixture.h"
+
+#include "app/register_navigation_forms.h"
+#include "input/condition_page.h"
+
+#include <QFile>
+#include <QtTest>
+
+namespace kavro {
+
+NavigationFixture::NavigationFixture(QLocale locale)
+{
+    const AppPaths paths{folder.filePath(QStringLiteral("kavro.db")), folder.filePath(QStringLiteral("kavro.html"))};
+    QFile manual(paths.manual);
+    if (manual.open(QIODevice::WriteOnly))
+        manual.write("<html><body>Kavro manual</body></html>");
+    forms = std::make_unique<Forms>(runtime, RegionalNumbers(locale), paths);
+    registerNavigationForms(*forms);
+    for (WaterwayKind kind : {WaterwayKind::DepthRestricted, WaterwayKind::Canal, WaterwayKind::Channel}) {
+        const FormId id = resultsPageOf(kind);
+        forms->setFactory(id, [id](Forms &f) {
+            return std::make_unique<ResultsStub>(f.runtime(), QStringLiteral("Results%1").arg(int(id) - int(FormId::Results1) + 1));
+        });
+    }
+}
+
+ConditionPage &NavigationFixture::page(WaterwayKind kind)
+{
+    return forms->as<ConditionPage>(inputPageOf(kind));
+}
+
+ResultsStub *NavigationFixture::results(WaterwayKind kind)
+{
+    return dynamic_cast<ResultsStub *>(forms->existing(resultsPageOf(kind)));
+}
+
+ConditionPage &NavigationFixture::openPage(WaterwayKind kind)
+{
+    ConditionPage &p = page(kind);
+    p.Show();
+    if (!QTest::qWaitForWindowActive(&p))
+        qWarning("The input page did not become active");
+    return p;
+}
+
+QStringList NavigationFixture::visibleNames() const
+{
+    QStringList names;
+    for (const Form *form : runtime.visibleForms())
+        names << form->objectName();
+    return names;
+}
+
+QString NavigationFixture::activeName() const
+{
+    return runtime.activeForm() ? runtime.activeForm()->objectName() : QString();
+}
+
+} // namespace kavro

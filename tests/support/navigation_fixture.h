@@ -1,0 +1,47 @@
+// The navigation windows built as the program builds them, over a recording desktop, a fixed
+// regional format and a manual in a temporary folder.
+#pragma once
+
+#include "app/form_runtime.h"
+#include "app/forms.h"
+#include "support/recording_platform.h"
+
+#include <QTemporaryDir>
+
+#include <memory>
+
+namespace kavro {
+
+class ConditionPage;
+
+// A results page that only counts how often it became the active window.
+class ResultsStub : public Form
+{
+public:
+    ResultsStub(FormRuntime &runtime, const QString &name)
+        : Form(runtime, name, name)
+    {
+        resize(300, 200);
+    }
+    void Form_Activate() override { ++activations; }
+    int activations = 0;
+};
+
+struct NavigationFixture
+{
+    explicit NavigationFixture(QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates));
+
+    ConditionPage &page(WaterwayKind kind);
+    ResultsStub *results(WaterwayKind kind);
+    // The page of the kind, shown and active, as the choice's OK leaves it.
+    ConditionPage &openPage(WaterwayKind kind);
+    QStringList visibleNames() const;
+    QString activeName() const;
+
+    QTemporaryDir folder;
+    RecordingPlatform platform;
+    FormRuntime runtime{platform};
+    std::unique_ptr<Forms> forms;
+};
+
+} // namespace kavro
