@@ -2,6 +2,7 @@
 #include "app/application.h"
 
 #include "app/register_navigation_forms.h"
+#include "results/register_results_forms.h"
 
 #include <QApplication>
 
@@ -13,6 +14,7 @@ Application::Application()
     // one window before showing the next must never look like the end to Qt.
     QApplication::setQuitOnLastWindowClosed(false);
     registerNavigationForms(m_forms);
+    registerResultsForms(m_forms);
 }
 
 void Application::start()
