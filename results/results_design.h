@@ -89,6 +89,6 @@ const ResultsDesign &resultsDesign(WaterwayKind kind);
 // Height of every echo box but the last, and the distance between two echo lines.
 inline constexpr double kEchoHeight = 285;
 inline constexpr double kEchoPitch = 240;
-inline constexpr double kButtonHeight = 375;
+inline constexpr double kResultsButtonHeight = 375;
 
 } // namespace kavro

@@ -208,7 +208,7 @@ void ResultsPage::createButtons()
         b->setFont(font);
         b->setFocusPolicy(Qt::StrongFocus);
         b->setAutoDefault(false);
-        placeTwips(b, place.left, m_design.buttonTop, place.width, kButtonHeight);
+        placeTwips(b, place.left, m_design.buttonTop, place.width, kResultsButtonHeight);
         return b;
     };
     Command1 = button(QStringLiteral("Command1"), QStringLiteral("&Print"), m_design.print);
