@@ -8,13 +8,18 @@
 
 namespace kavro {
 
+void registerProgramForms(Forms &forms)
+{
+    registerNavigationForms(forms);
+    registerResultsForms(forms);
+}
+
 Application::Application()
 {
     // The window model decides when the program ends (Exit, or the last window closed); hiding
     // one window before showing the next must never look like the end to Qt.
     QApplication::setQuitOnLastWindowClosed(false);
-    registerNavigationForms(m_forms);
-    registerResultsForms(m_forms);
+    registerProgramForms(m_forms);
 }
 
 void Application::start()

@@ -7,6 +7,9 @@
 
 namespace kavro {
 
+// Every window of the program, as the program registers them.
+void registerProgramForms(Forms &forms);
+
 class Application
 {
 public:
