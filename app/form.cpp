@@ -39,14 +39,16 @@ void Form::Hide()
     m_runtime.hide(*this);
 }
 
-void Form::setClientSizeTwips(double width, double height)
+QSize Form::setClientSizeTwips(double width, double height)
 {
-    resize(toPixels(width), toPixels(height));
+    const QSize client(toPixels(width), toPixels(height));
+    resize(client);
+    return client;
 }
 
-void Form::setOuterSizeTwips(double width, double height)
+QSize Form::setOuterSizeTwips(double width, double height)
 {
-    setClientSizeTwips(width - kFrameTwipsX, height - kFrameTwipsY);
+    return setClientSizeTwips(width - kFrameTwipsX, height - kFrameTwipsY);
 }
 
 QSizeF Form::clientSizeTwips() const

@@ -35,8 +35,10 @@ public:
     QAbstractButton *defaultButton() const { return m_defaultButton; }
     QAbstractButton *cancelButton() const { return m_cancelButton; }
 
-    void setClientSizeTwips(double width, double height);
-    void setOuterSizeTwips(double width, double height);
+    // Both return the client size in pixels that they asked for; a window manager may
+    // deliver another one later.
+    QSize setClientSizeTwips(double width, double height);
+    QSize setOuterSizeTwips(double width, double height);
     QSizeF clientSizeTwips() const;
 
     // Places a control in twips relative to its parent (the window or a frame). The twips are

@@ -48,6 +48,9 @@ QList<KeyStroke> parseKeys(const QString &keys)
     return strokes;
 }
 
+// How long an activation by the window manager must hold before it counts as the user's.
+constexpr int kSettleMilliseconds = 300;
+
 bool isEnter(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
 // The offscreen platform stacks nothing and warns on every raise.
@@ -121,7 +124,6 @@ void FormRuntime::makeActive(Form &form)
 {
     if (m_ended || !form.isVisible())
         return;
-    m_requested.insert(&form, QDateTime::currentMSecsSinceEpoch());
     form.activateWindow();
     if (m_active == &form)
         return;
@@ -139,7 +141,6 @@ void FormRuntime::forget(Form &form)
 {
     m_forms.remove(&form);
     m_stack.removeAll(&form);
-    m_requested.remove(&form);
     if (m_active == &form)
         m_active = nullptr;
 }
@@ -243,18 +244,17 @@ bool FormRuntime::eventFilter(QObject *watched, QEvent *event)
             return handleDialogKey(*form, static_cast<QKeyEvent &>(*event));
         break;
     case QEvent::WindowActivate:
-        // The window manager activated one of our windows. Our own requests are already
-        // accounted for; anything else is the user coming back to that window.
-        if (auto *form = qobject_cast<Form *>(watched); form && m_forms.contains(form) && form != m_active
-                                                        && form->isVisible()) {
-            const qint64 requested = m_requested.value(form, -1);
-            if (requested >= 0 && QDateTime::currentMSecsSinceEpoch() - requested < 1000) {
-                if (m_active)
-                    m_active->activateWindow();
-            } else {
-                bringToTop(*form);
-                makeActive(*form);
-            }
+        // The window manager activated one of our windows. It also does so on its own, e.g.
+        // giving the focus back to a message box's parent just before we show the next window;
+        // only an activation that is still in place a moment later is the user's.
+        if (auto *form = qobject_cast<Form *>(watched); form && m_forms.contains(form) && form != m_active) {
+            QTimer::singleShot(kSettleMilliseconds, this, [this, target = QPointer<Form>(form)] {
+                if (target && !m_ended && target != m_active && target->isVisible()
+                    && QApplication::activeWindow() == target) {
+                    bringToTop(*target);
+                    makeActive(*target);
+                }
+            });
         }
         break;
     default:

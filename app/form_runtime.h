@@ -5,8 +5,6 @@
 
 #include "app/platform.h"
 
-#include <QDateTime>
-#include <QHash>
 #include <QList>
 #include <QSet>
 #include <QObject>
@@ -60,7 +58,6 @@ private:
 
     Platform &m_platform;
     QSet<Form *> m_forms;
-    QHash<Form *, qint64> m_requested;
     QList<Form *> m_stack;
     QPointer<Form> m_active;
     bool m_ended = false;

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPushButton>
-#include <QResizeEvent>
 
 #include <cmath>
 #include <utility>
@@ -232,8 +231,9 @@ void ResultsPage::connectSignals()
 
 void ResultsPage::Form_Activate()
 {
-    setOuterSizeTwips(kOuterWidthTwips, kOuterHeightTwips);
-    m_surface.setClientSize(size());
+    // The drawing is made for the designed size, whatever size the window manager or the user
+    // gives the window in between.
+    m_surface.setClientSize(setOuterSizeTwips(kOuterWidthTwips, kOuterHeightTwips));
     m_surface.Cls();
     const KavroResult result = computeKavro(m_design.kind, m_forms.activeCase(), m_forms.numbers());
     writeEcho();
@@ -323,12 +323,6 @@ void ResultsPage::paintEvent(QPaintEvent *)
     if (image.width() < width() || image.height() < height())
         painter.fillRect(rect(), m_surface.backColor());
     painter.drawImage(0, 0, image);
-}
-
-void ResultsPage::resizeEvent(QResizeEvent *event)
-{
-    m_surface.setClientSize(event->size());
-    Form::resizeEvent(event);
 }
 
 } // namespace kavro

@@ -70,7 +70,6 @@ public slots:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createFrames();

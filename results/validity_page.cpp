@@ -3,6 +3,7 @@
 
 #include "app/font_faces.h"
 
+#include <QFontMetricsF>
 #include <QPlainTextEdit>
 #include <QTextCursor>
 
@@ -44,18 +45,42 @@ QString validityText()
     return text;
 }
 
+namespace {
+
+constexpr double kBoxWidthTwips = 7575;
+
+// The designed face is narrower than the face installed in its place; shrink the size until the
+// designed lines fit the box again, so that the text breaks where it was written to break.
+QFont fittingFont(const QString &text)
+{
+    const double available = kBoxWidthTwips / kTwipsPerPixel - 40;   // frame, margins, scroll bar
+    QFont font;
+    for (double points = 9.75; points >= 7.5; points -= 0.25) {
+        font = designedFont(QStringLiteral("MS Sans Serif"), points);
+        const QFontMetricsF metrics(font);
+        double widest = 0;
+        for (const QString &line : text.split(QStringLiteral("\r\n")))
+            widest = std::max(widest, metrics.horizontalAdvance(line));
+        if (widest <= available)
+            break;
+    }
+    return font;
+}
+
+} // namespace
+
 ValidityPage::ValidityPage(FormRuntime &runtime)
     : Form(runtime, QStringLiteral("Form1"), QStringLiteral(" "))
     , Validity(new QPlainTextEdit(this))
 {
     setClientSizeTwips(7545, 6345);
     Validity->setObjectName(QStringLiteral("Validity"));
-    Validity->setFont(designedFont(QStringLiteral("MS Sans Serif"), 9.75));
+    Validity->setFont(fittingFont(validityText()));
     // The page only explains; nobody is meant to change what it says.
     Validity->setReadOnly(true);
     Validity->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Validity->setPlainText(QString(validityText()).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    placeTwips(Validity, 0, 0, 7575, 6375);
+    placeTwips(Validity, 0, 0, kBoxWidthTwips, 6375);
 }
 
 void ValidityPage::Form_Activate()
