@@ -25,11 +25,6 @@ NavigationFixture::NavigationFixture(QLocale locale)
     }
 }
 
-ConditionPage &NavigationFixture::page(WaterwayKind kind)
-{
-    return forms->as<ConditionPage>(inputPageOf(kind));
-}
-
 ResultsStub *NavigationFixture::results(WaterwayKind kind)
 {
     return dynamic_cast<ResultsStub *>(forms->existing(resultsPageOf(kind)));
@@ -37,11 +32,14 @@ ResultsStub *NavigationFixture::results(WaterwayKind kind)
 
 ConditionPage &NavigationFixture::openPage(WaterwayKind kind)
 {
-    ConditionPage &p = page(kind);
-    p.Show();
-    if (!QTest::qWaitForWindowActive(&p))
-        qWarning("The input page did not become active");
-    return p;
+    return open<ConditionPage>(inputPageOf(kind));
+}
+
+void NavigationFixture::showActive(Form &window)
+{
+    window.Show();
+    if (!QTest::qWaitForWindowActive(&window))
+        qWarning("%s did not become active", qPrintable(window.objectName()));
 }
 
 QStringList NavigationFixture::visibleNames() const

@@ -31,12 +31,19 @@ struct NavigationFixture
 {
     explicit NavigationFixture(QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates));
 
-    ConditionPage &page(WaterwayKind kind);
-    ResultsStub *results(WaterwayKind kind);
-    // The page of the kind, shown and active, as the choice's OK leaves it.
+    // The window shown and active, as the user finds it after the step that opens it.
+    template<class T = Form>
+    T &open(FormId id)
+    {
+        T &window = forms->as<T>(id);
+        showActive(window);
+        return window;
+    }
     ConditionPage &openPage(WaterwayKind kind);
+    ResultsStub *results(WaterwayKind kind);
     QStringList visibleNames() const;
     QString activeName() const;
+    static void showActive(Form &window);
 
     QTemporaryDir folder;
     RecordingPlatform platform;
