@@ -37,55 +37,39 @@ private slots:
     {
         QFETCH(QLocale, locale);
         QFETCH(QString, text);
-        QFETCH(bool, isNumber);
-        QFETCH(double, value);
         const RegionalNumbers numbers(locale);
-        QCOMPARE(numbers.isNumber(text), isNumber);
-        QCOMPARE(numbers.toDouble(text), value);
+        QTEST(numbers.isNumber(text), "isNumber");
+        QTEST(numbers.toDouble(text), "value");
     }
 
-    void int16_data()
+    // The 16-bit conversion (halves to even, nothing outside the range) and the cut towards minus infinity.
+    void wholeNumbers_data()
     {
         QTest::addColumn<double>("value");
         QTest::addColumn<bool>("inRange");
-        QTest::addColumn<int>("expected");
-        QTest::newRow("2.5 to even") << 2.5 << true << 2;
-        QTest::newRow("3.5 to even") << 3.5 << true << 4;
-        QTest::newRow("15.5 to even") << 15.5 << true << 16;
-        QTest::newRow("-2.5 to even") << -2.5 << true << -2;
-        QTest::newRow("271.5") << 271.5 << true << 272;
-        QTest::newRow("270.5") << 270.5 << true << 270;
-        QTest::newRow("top") << 32767.49 << true << 32767;
-        QTest::newRow("just over top") << 32767.5 << false << 0;
-        QTest::newRow("bottom half") << -32768.5 << true << -32768;
-        QTest::newRow("below bottom") << -32768.6 << false << 0;
-        QTest::newRow("infinite") << qInf() << false << 0;
-        QTest::newRow("nan") << qQNaN() << false << 0;
+        QTest::addColumn<int>("int16");
+        QTest::addColumn<double>("cut");
+        QTest::newRow("2.5") << 2.5 << true << 2 << 2.0;
+        QTest::newRow("3.5") << 3.5 << true << 4 << 3.0;
+        QTest::newRow("-2.5") << -2.5 << true << -2 << -3.0;
+        QTest::newRow("14.9") << 14.9 << true << 15 << 14.0;
+        QTest::newRow("top") << 32767.49 << true << 32767 << 32767.0;
+        QTest::newRow("just over top") << 32767.5 << false << 0 << 32767.0;
+        QTest::newRow("bottom half") << -32768.5 << true << -32768 << -32769.0;
+        QTest::newRow("below bottom") << -32768.6 << false << 0 << -32769.0;
+        QTest::newRow("infinite") << qInf() << false << 0 << qInf();
+        QTest::newRow("nan") << qQNaN() << false << 0 << qQNaN();
     }
-    void int16()
+    void wholeNumbers()
     {
         QFETCH(double, value);
         QFETCH(bool, inRange);
-        QFETCH(int, expected);
+        QFETCH(int, int16);
         const auto converted = RegionalNumbers::toInt16(value);
         QCOMPARE(converted.has_value(), inRange);
         if (inRange)
-            QCOMPARE(int(*converted), expected);
-    }
-
-    void cut_data()
-    {
-        QTest::addColumn<double>("value");
-        QTest::addColumn<double>("expected");
-        QTest::newRow("14.9") << 14.9 << 14.0;
-        QTest::newRow("-2.5") << -2.5 << -3.0;
-        QTest::newRow("whole") << 7.0 << 7.0;
-    }
-    void cut()
-    {
-        QFETCH(double, value);
-        QFETCH(double, expected);
-        QCOMPARE(RegionalNumbers::cut(value), expected);
+            QCOMPARE(int(*converted), int16);
+        QTEST(RegionalNumbers::cut(value), "cut");
     }
 
     void format_data()
@@ -94,29 +78,24 @@ private slots:
         QTest::addColumn<double>("value");
         QTest::addColumn<int>("decimals");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("half up on shortest form") << kEnglish << 0.25 << 1 << "0.3";
         QTest::newRow("1.005 as typed") << kEnglish << 1.005 << 2 << "1.01";
         QTest::newRow("carry through nines") << kEnglish << 9.995 << 2 << "10.00";
         QTest::newRow("pads decimals") << kEnglish << 12.0 << 2 << "12.00";
-        QTest::newRow("one decimal") << kEnglish << 15.0 << 1 << "15.0";
-        QTest::newRow("no decimals") << kEnglish << 150.0 << 0 << "150";
         QTest::newRow("no decimals rounds half away") << kEnglish << 2.5 << 0 << "3";
-        QTest::newRow("leading zero") << kEnglish << 0.5 << 2 << "0.50";
-        QTest::newRow("grouping") << kEnglish << 1234.5 << 2 << "1,234.50";
         QTest::newRow("grouping millions") << kEnglish << 1234567.0 << 0 << "1,234,567";
-        QTest::newRow("negative") << kEnglish << -1.25 << 1 << "-1.3";
+        QTest::newRow("negative, half away") << kEnglish << -1.25 << 1 << "-1.3";
         QTest::newRow("negative zero shows zero") << kEnglish << -0.04 << 1 << "0.0";
         QTest::newRow("tiny") << kEnglish << 1e-9 << 2 << "0.00";
-        QTest::newRow("comma locale") << kGerman << 1234.5 << 2 << "1.234,50";
+        QTest::newRow("comma locale grouping") << kGerman << 1234.5 << 2 << "1.234,50";
         QTest::newRow("comma locale negative") << kGerman << -0.25 << 1 << "-0,3";
+        QTest::newRow("comma locale negative zero") << kGerman << -0.04 << 1 << "0,0";
     }
     void format()
     {
         QFETCH(QLocale, locale);
         QFETCH(double, value);
         QFETCH(int, decimals);
-        QFETCH(QString, expected);
-        QCOMPARE(RegionalNumbers(locale).format(value, decimals), expected);
+        QTEST(RegionalNumbers(locale).format(value, decimals), "expected");
     }
 
     void printed_data()
@@ -126,7 +105,6 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::newRow("5.5") << kEnglish << 5.5 << " 5.5 ";
         QTest::newRow(".5") << kEnglish << 0.5 << " .5 ";
-        QTest::newRow("12") << kEnglish << 12.0 << " 12 ";
         QTest::newRow("0") << kEnglish << 0.0 << " 0 ";
         QTest::newRow("-2") << kEnglish << -2.0 << "-2 ";
         QTest::newRow("-.5") << kEnglish << -0.5 << "-.5 ";
@@ -138,8 +116,7 @@ private slots:
     {
         QFETCH(QLocale, locale);
         QFETCH(double, value);
-        QFETCH(QString, expected);
-        QCOMPARE(RegionalNumbers(locale).printed(value), expected);
+        QTEST(RegionalNumbers(locale).printed(value), "expected");
     }
 
     void dateTest_data()
@@ -148,7 +125,6 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("isDate");
         QTest::newRow("empty") << kEnglish << "" << false;
-        QTest::newRow("words") << kEnglish << "yesterday" << false;
         QTest::newRow("iso") << kEnglish << "2024-03-01" << true;
         QTest::newRow("us short") << kEnglish << "3/1/2024" << true;
         QTest::newRow("no such day") << kEnglish << "2024-02-30" << false;
@@ -159,8 +135,7 @@ private slots:
     {
         QFETCH(QLocale, locale);
         QFETCH(QString, text);
-        QFETCH(bool, isDate);
-        QCOMPARE(RegionalNumbers(locale).isDate(text), isDate);
+        QTEST(RegionalNumbers(locale).isDate(text), "isDate");
     }
 };
 
