@@ -49,4 +49,9 @@ QFont designedFont(const QString &face, double points, bool bold)
     return font;
 }
 
+QFont defaultPageFont()
+{
+    return designedFont(QStringLiteral("MS Sans Serif"), 8.25);
+}
+
 } // namespace kavro

@@ -13,4 +13,7 @@ QString installedFace(const QString &designedFace);
 // A font of the designed face and size in points, so that windows lay out as they were designed.
 QFont designedFont(const QString &face, double points, bool bold = false);
 
+// The face every window and control has unless its design names another.
+QFont defaultPageFont();
+
 } // namespace kavro

@@ -25,7 +25,6 @@ Forhold::Forhold(Forms &forms)
     : Form(forms.runtime(), QStringLiteral("Forhold"), QStringLiteral("SELECT CONDITIONS"))
     , m_forms(forms)
 {
-    setFont(designedFont(QStringLiteral("MS Sans Serif"), 8.25));
     setClientSizeTwips(6885, 6180);
 
     Image1 = new QSvgWidget(QStringLiteral(":/conditions.svg"), this);

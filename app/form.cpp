@@ -1,6 +1,7 @@
 // Base of every window.
 #include "app/form.h"
 
+#include "app/font_faces.h"
 #include "app/form_runtime.h"
 
 #include <QCloseEvent>
@@ -21,6 +22,7 @@ Form::Form(FormRuntime &runtime, const QString &name, const QString &caption)
 {
     setObjectName(name);
     setWindowTitle(caption);
+    setFont(defaultPageFont());
     m_runtime.registerForm(*this);
 }
 

@@ -31,7 +31,6 @@ Form2::Form2(Forms &forms)
     : Form(forms.runtime(), QStringLiteral("Form2"), QStringLiteral("ABOUT: Zev Kavro v.2000"))
     , m_forms(forms)
 {
-    setFont(designedFont(QStringLiteral("MS Sans Serif"), 8.25));
     setClientSizeTwips(6765, 6465);
 
     Frame1 = new QGroupBox(QStringLiteral("Zev Kavro"), this);

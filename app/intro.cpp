@@ -33,7 +33,6 @@ Intro::Intro(Forms &forms)
     : Form(forms.runtime(), QStringLiteral("Intro"), QStringLiteral("MAIN MENU"))
     , m_forms(forms)
 {
-    setFont(designedFont(QStringLiteral("MS Sans Serif"), 8.25));
     setClientSizeTwips(6975, 6000);
     QPalette white = palette();
     white.setColor(QPalette::Window, Qt::white);

@@ -21,7 +21,6 @@ namespace {
 constexpr double kLabelGap = 60;     // between a label's right end and its box
 constexpr double kFrameInset = 120;  // between a frame's left edge and its labels
 
-QFont pageFont() { return designedFont(QStringLiteral("MS Sans Serif"), 8.25); }
 QFont frameFont() { return designedFont(QStringLiteral("Arial"), 9.75, true); }
 
 bool isEnter(const QKeyEvent &event)
@@ -44,7 +43,6 @@ ConditionPage::ConditionPage(Forms &forms, const ConditionDesign &design)
     , m_forms(forms)
     , m_design(design)
 {
-    setFont(pageFont());
     setClientSizeTwips(design.clientSize.width(), design.clientSize.height());
     // Pointer movement without a button reaches the page only when it tracks the mouse.
     setMouseTracking(true);
@@ -113,7 +111,7 @@ void ConditionPage::createFields(QWidget *shipFrame, QWidget *waterwayFrame)
 
         auto *label = new QLabel(design.label, frame);
         label->setObjectName(QStringLiteral("Label") + design.name);
-        label->setFont(pageFont());
+        label->setFont(defaultPageFont());
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         placeInClient(*this, label, labelLeft, design.top, design.left - kLabelGap - labelLeft, kFieldHeight);
 

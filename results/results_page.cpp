@@ -200,7 +200,7 @@ void ResultsPage::createResults()
 
 void ResultsPage::createButtons()
 {
-    const QFont font = designedFont(QStringLiteral("MS Sans Serif"), 8.25);
+    const QFont font = defaultPageFont();
     auto button = [&](const QString &name, const QString &caption, const ButtonPlace &place) {
         auto *b = new QPushButton(caption, this);
         b->setObjectName(name);
