@@ -1,5 +1,4 @@
-// Tests of the persistent drawing surface: the graph's colours, scale, single-precision pen and
-// printed text.
+// Tests of the persistent drawing surface: scale, single-precision pen, printed text and dashes.
 #include "app/drawing_surface.h"
 #include "app/font_faces.h"
 #include "app/regional_numbers.h"
@@ -22,18 +21,6 @@ class TestDrawingSurface : public QObject
     Q_OBJECT
 
 private slots:
-    void graphColours()
-    {
-        // Left-over pen 0, axes 1, clearance line 3, curve 5, background 7, grid 8; the grounding
-        // line's colour value 255 is red, in the low byte.
-        const QList<QColor> used{DrawingSurface::QBColor(0), DrawingSurface::QBColor(1), DrawingSurface::QBColor(3),
-                                 DrawingSurface::QBColor(5), DrawingSurface::QBColor(7), DrawingSurface::QBColor(8),
-                                 DrawingSurface::colorFromValue(255)};
-        const QList<QColor> expected{{0, 0, 0},     {0, 0, 128},     {0, 128, 128}, {128, 0, 128},
-                                     {192, 192, 192}, {128, 128, 128}, {255, 0, 0}};
-        QCOMPARE(used, expected);
-    }
-
     // A new scale maps its corners on the client area's corners; one without extent or beyond
     // single precision is refused and the scale before it stays.
     void scale_data()

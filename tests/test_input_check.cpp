@@ -94,12 +94,6 @@ class TestInputCheck : public QObject
     Q_OBJECT
 
 private slots:
-    void fieldOrder()
-    {
-        for (WaterwayKind kind : {Depth, Canal, Channel})
-            QCOMPARE(kavro::fieldOrder(kind), boxes[int(kind)]);
-    }
-
     void check_data()
     {
         QTest::addColumn<WaterwayKind>("kind");

@@ -1,5 +1,5 @@
-// An input page's OK as the user meets it: the message boxes a refusal shows, the order of warning
-// and refusal by kind, the store into the active case and the switch to the results page.
+// An input page's OK as the user meets it: the message boxes a refusal shows, a warning before
+// a refusal, the store into the active case and the switch to the results page.
 #include "input/condition_page.h"
 #include "support/navigation_fixture.h"
 
@@ -63,12 +63,6 @@ private slots:
         QTest::newRow("depth: a warning, then a refusal")
             << WaterwayKind::DepthRestricted << Texts{{"H", "10.5"}, {"CB", "0.95"}}
             << QStringList{lowWarning, cbRange};
-        QTest::newRow("canal: only the refusal")
-            << WaterwayKind::Canal << Texts{{"H", "10.5"}, {"CB", "0.95"}} << QStringList{cbRange};
-        QTest::newRow("channel: no ratio from zero draughts")
-            << WaterwayKind::Channel << Texts{{"TA", "0"}, {"TF", "0"}, {"K", "0"}}
-            << QStringList{blank("The static depth-to-draught ratio cannot be formed. Please enter a draught above "
-                                 "zero.")};
     }
     // Nothing stored, nothing shown or hidden, no box changed.
     void refusal()

@@ -121,7 +121,6 @@ private slots:
             QTest::newRow(name) << steps.split(", ", Qt::SkipEmptyParts) << visible << shown;
         };
         row("new page", "", false, false);
-        row("pointer over K", "move K", true, true);
         row("pointer over K, then the page", "move K, move page", false, false);
         row("over K again after the page", "move K, move page, move K", true, true);
         row("boxes, picture, hint line, buttons and their frame are not the page",
@@ -140,7 +139,6 @@ private slots:
         row("Enter in SS brings the focus to K, which shows the hint", "focus SS, enter SS", true, false);
         row("leaving K by the pointer keeps the hint", "focus K, move TA, move Picture", true, false);
         // Another window taking the activation is no move of the focus inside the page.
-        row("window deactivated", "focus K, deactivate", true, false);
         row("window deactivated and back", "focus K, deactivate, reactivate", true, false);
         row("window back after the page emptied it", "focus K, move CB, move page, deactivate, reactivate", false,
             false);

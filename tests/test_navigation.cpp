@@ -72,8 +72,6 @@ private slots:
         row("the last option clicked counts", choose + "3, click Forhold.Option2, key Return", "Condition2", 0);
         // The choice is only hidden: it comes back with canal chosen and OK enabled.
         row("the choice keeps its option", choose + "2, key Return, key Escape, key Return", "Condition2", 0);
-        row("input page and choice by Esc back to the menu", choose + "1, key Return, key Escape, key Escape", "Intro",
-            0);
     }
     void roads()
     {
@@ -141,21 +139,6 @@ private slots:
         QCOMPARE(fixture->platform.endCount, 0);
     }
 
-    // The close box hides; the program ends once none of its windows is visible.
-    void closeBox()
-    {
-        Form &page = fixture->forms->form(FormId::Condition3);
-        Form &menu = fixture->forms->form(FormId::Intro);
-        page.Show();
-        menu.Show();
-        menu.close();
-        QCOMPARE(fixture->visibleNames(), QStringList{"Condition3"});
-        QCOMPARE(fixture->platform.endCount, 0);
-        page.close();
-        QCOMPARE(fixture->visibleNames(), QStringList{});
-        QCOMPARE(fixture->platform.endCount, 1);
-    }
-
     // The program as main() builds it: on its menu, nothing else created.
     void programStartsOnTheMenu()
     {
@@ -168,8 +151,6 @@ private slots:
         QVERIFY(!forms.existing(FormId::Forhold));
         QVERIFY(!forms.existing(FormId::About));
         QCOMPARE(forms.paths().manual, AppPaths::standard().manual);
-        forms.as<Intro>(FormId::Intro).Command1->click();
-        QCOMPARE(forms.runtime().activeForm()->objectName(), QString("Forhold"));
     }
 
 private:
