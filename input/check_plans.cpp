@@ -175,13 +175,4 @@ const CheckPlan &databasePagePlan(WaterwayKind kind)
     return plans[index(kind)];
 }
 
-QStringList fieldOrder(WaterwayKind kind)
-{
-    static const QList<FieldMessages> fields[] = {depthRestrictedFields(), canalInputFields(), channelInputFields()};
-    QStringList names;
-    for (const FieldMessages &f : fields[index(kind)])
-        names << f.field;
-    return names;
-}
-
 } // namespace kavro

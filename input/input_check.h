@@ -44,7 +44,4 @@ const CheckPlan &databasePagePlan(WaterwayKind kind);
 // change while they are up, so the whole sequence is worked out first and shown afterwards.
 CheckOutcome runCheck(const CheckPlan &plan, const FieldTexts &fields, const RegionalNumbers &numbers);
 
-// The value boxes of the kind in the order they are tested and copied.
-QStringList fieldOrder(WaterwayKind kind);
-
 } // namespace kavro
