@@ -1,18 +1,11 @@
 // The running program.
 #include "app/application.h"
 
-#include "app/register_navigation_forms.h"
-#include "results/register_results_forms.h"
+#include "app/register_forms.h"
 
 #include <QApplication>
 
 namespace kavro {
-
-void registerProgramForms(Forms &forms)
-{
-    registerNavigationForms(forms);
-    registerResultsForms(forms);
-}
 
 Application::Application()
 {

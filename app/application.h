@@ -1,14 +1,12 @@
 // The running program: the desktop services, the window model and the windows, started on the menu.
 #pragma once
 
-#include "app/form_runtime.h"
-#include "app/forms.h"
-#include "app/qt_platform.h"
+#include "app/register_forms.h"
+#include "forms/form_runtime.h"
+#include "forms/forms.h"
+#include "forms/qt_platform.h"
 
 namespace kavro {
-
-// Every window of the program, as the program registers them.
-void registerProgramForms(Forms &forms);
 
 class Application
 {

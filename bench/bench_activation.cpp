@@ -1,8 +1,8 @@
 // What a results page does on every activation: compute the case and draw its graph.
 // A page must redraw at once when the user comes back to it.
-#include "app/drawing_surface.h"
-#include "app/font_faces.h"
-#include "app/regional_numbers.h"
+#include "forms/drawing_surface.h"
+#include "forms/font_faces.h"
+#include "core/regional_numbers.h"
 #include "compute/kavro_computation.h"
 #include "results/kavro_graph.h"
 

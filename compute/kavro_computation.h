@@ -1,9 +1,9 @@
 // Kavro (shallow-water sinkage) of a case: the numbers behind a results page and its texts.
 #pragma once
 
-#include "app/regional_numbers.h"
-#include "compute/active_case.h"
-#include "compute/waterway_kind.h"
+#include "core/regional_numbers.h"
+#include "core/active_case.h"
+#include "core/waterway_kind.h"
 
 #include <QString>
 

@@ -1,8 +1,8 @@
 // Writing an accepted case from the boxes of an input page into the active case.
 #pragma once
 
-#include "app/regional_numbers.h"
-#include "compute/active_case.h"
+#include "core/regional_numbers.h"
+#include "core/active_case.h"
 
 #include <QHash>
 #include <QList>

@@ -2,7 +2,7 @@
 // that empty the hint on Enter, what OK stores and whether the page leaves for its results.
 #pragma once
 
-#include "compute/waterway_kind.h"
+#include "core/waterway_kind.h"
 #include "input/case_store.h"
 
 #include <QList>

@@ -1,9 +1,9 @@
 // The input page of one waterway kind.
 #include "input/condition_page.h"
 
-#include "app/client_placement.h"
-#include "app/font_faces.h"
-#include "app/forms.h"
+#include "forms/client_placement.h"
+#include "forms/font_faces.h"
+#include "forms/forms.h"
 
 #include <QFocusEvent>
 #include <QFontMetrics>

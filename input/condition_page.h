@@ -2,7 +2,7 @@
 // which checks the case, stores it and opens the results page.
 #pragma once
 
-#include "app/form.h"
+#include "forms/form.h"
 #include "input/condition_design.h"
 #include "input/input_check.h"
 

@@ -1,8 +1,8 @@
 // The input check of a case: the plans of the input and database pages and the one runner.
 #pragma once
 
-#include "app/regional_numbers.h"
-#include "compute/waterway_kind.h"
+#include "core/regional_numbers.h"
+#include "core/waterway_kind.h"
 
 #include <QHash>
 #include <QList>

@@ -1,8 +1,8 @@
 // The input echo of a results page.
 #include "results/input_echo.h"
 
-#include "app/regional_numbers.h"
-#include "compute/active_case.h"
+#include "core/regional_numbers.h"
+#include "core/active_case.h"
 
 namespace kavro {
 

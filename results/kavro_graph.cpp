@@ -1,8 +1,8 @@
 // The kavro graph: axes, ticks, grid, curve, grounding and clearance lines.
 #include "results/kavro_graph.h"
 
-#include "app/drawing_surface.h"
-#include "app/regional_numbers.h"
+#include "forms/drawing_surface.h"
+#include "core/regional_numbers.h"
 
 #include <cmath>
 

@@ -1,8 +1,8 @@
 // Moving a results page's panels below the graph.
 #include "results/panel_layout.h"
 
-#include "app/drawing_surface.h"
-#include "app/form.h"
+#include "forms/drawing_surface.h"
+#include "forms/form.h"
 
 namespace kavro {
 

@@ -1,7 +1,7 @@
 // What sets the three results pages apart: captions, echo lines, fonts and designed positions.
 #pragma once
 
-#include "compute/waterway_kind.h"
+#include "core/waterway_kind.h"
 
 #include <QColor>
 #include <QList>

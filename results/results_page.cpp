@@ -1,8 +1,8 @@
 // A results page of one waterway kind.
 #include "results/results_page.h"
 
-#include "app/font_faces.h"
-#include "app/forms.h"
+#include "forms/font_faces.h"
+#include "forms/forms.h"
 #include "compute/kavro_computation.h"
 #include "results/input_echo.h"
 #include "results/kavro_graph.h"

@@ -2,9 +2,9 @@
 // redone from scratch every time the page becomes the active window.
 #pragma once
 
-#include "app/drawing_surface.h"
-#include "app/form.h"
-#include "compute/waterway_kind.h"
+#include "forms/drawing_surface.h"
+#include "forms/form.h"
+#include "core/waterway_kind.h"
 #include "results/results_design.h"
 
 #include <QList>

@@ -1,7 +1,7 @@
 // The validity page.
 #include "results/validity_page.h"
 
-#include "app/font_faces.h"
+#include "forms/font_faces.h"
 
 #include <QFontMetricsF>
 #include <QPlainTextEdit>

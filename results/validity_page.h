@@ -1,7 +1,7 @@
 // The validity page: what the results page shows and how far its prediction can be trusted.
 #pragma once
 
-#include "app/form.h"
+#include "forms/form.h"
 
 class QPlainTextEdit;
 

@@ -1,7 +1,7 @@
 // Tests of the persistent drawing surface: scale, single-precision pen, printed text and dashes.
-#include "app/drawing_surface.h"
-#include "app/font_faces.h"
-#include "app/regional_numbers.h"
+#include "forms/drawing_surface.h"
+#include "forms/font_faces.h"
+#include "core/regional_numbers.h"
 
 #include <QtTest>
 #include <cmath>

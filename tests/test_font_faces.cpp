@@ -1,5 +1,5 @@
 // Tests that the metric-compatible stand-ins of the designed font faces are really installed.
-#include "app/font_faces.h"
+#include "forms/font_faces.h"
 
 #include <QFontInfo>
 #include <QGuiApplication>

@@ -1,7 +1,7 @@
 // The window model: Activate events, dialog keys, synthesized keystrokes, printing and ending.
-#include "app/form.h"
-#include "app/form_runtime.h"
-#include "app/forms.h"
+#include "forms/form.h"
+#include "forms/form_runtime.h"
+#include "forms/forms.h"
 #include "support/recording_platform.h"
 
 #include <QLineEdit>

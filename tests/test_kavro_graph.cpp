@@ -1,8 +1,8 @@
 // Tests of the kavro graph: ranges, axis numbers, grid and curve, grounding and clearance lines,
 // the rewrite when no allowed speed exists, and cases that cannot be drawn.
-#include "app/drawing_surface.h"
-#include "app/font_faces.h"
-#include "app/regional_numbers.h"
+#include "forms/drawing_surface.h"
+#include "forms/font_faces.h"
+#include "core/regional_numbers.h"
 #include "results/kavro_graph.h"
 
 #include <QtTest>

@@ -1,7 +1,7 @@
 // The main menu, the choice of waterway kind and the about box: keys, navigation, the manual,
 // the end of the program, and the program composed as it starts.
 #include "app/application.h"
-#include "app/intro.h"
+#include "menu/main_menu.h"
 #include "support/navigation_fixture.h"
 
 #include <QFile>

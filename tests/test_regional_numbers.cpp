@@ -1,5 +1,5 @@
 // Regional number services in a decimal-point and a decimal-comma locale.
-#include "app/regional_numbers.h"
+#include "core/regional_numbers.h"
 
 #include <QtTest>
 

@@ -1,8 +1,8 @@
 // The three results pages driven through their real windows: echo, result texts, graph, panel
 // re-layout, buttons, printing and the choices for cases without a graph or a result.
 #include "app/application.h"
-#include "app/drawing_surface.h"
-#include "app/forms.h"
+#include "forms/drawing_surface.h"
+#include "forms/forms.h"
 #include "results/results_page.h"
 #include "support/recording_platform.h"
 

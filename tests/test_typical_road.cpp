@@ -1,8 +1,8 @@
 // The whole program driven by keyboard and mouse, from the main menu to a computed results page,
 // and the active case travelling from one kind's input page to another kind's results page.
 #include "app/application.h"
-#include "app/forhold.h"
-#include "app/intro.h"
+#include "menu/waterway_choice.h"
+#include "menu/main_menu.h"
 #include "input/condition_page.h"
 #include "results/results_page.h"
 #include "support/recording_platform.h"

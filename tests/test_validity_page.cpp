@@ -1,5 +1,5 @@
 // The validity page: its designed text and its single window.
-#include "app/forms.h"
+#include "forms/forms.h"
 #include "results/validity_page.h"
 #include "support/recording_platform.h"
 

@@ -1,7 +1,7 @@
 // The navigation windows over a recording desktop.
 #include "support/navigation_fixture.h"
 
-#include "app/register_navigation_forms.h"
+#include "app/register_forms.h"
 #include "input/condition_page.h"
 
 #include <QFile>

@@ -2,8 +2,8 @@
 // regional format and a manual in a temporary folder.
 #pragma once
 
-#include "app/form_runtime.h"
-#include "app/forms.h"
+#include "forms/form_runtime.h"
+#include "forms/forms.h"
 #include "support/recording_platform.h"
 
 #include <QTemporaryDir>

@@ -1,7 +1,7 @@
 // A desktop that records instead of acting.
 #include "support/recording_platform.h"
 
-#include "app/qt_platform.h"
+#include "forms/qt_platform.h"
 
 #include <QPrinter>
 

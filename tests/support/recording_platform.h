@@ -1,7 +1,7 @@
 // A desktop that records what the program asked of it instead of showing, starting or printing.
 #pragma once
 
-#include "app/platform.h"
+#include "forms/platform.h"
 
 #include <QList>
 

@@ -2,12 +2,12 @@
 // together with what they share: the window model, the active case and the regional numbers.
 #pragma once
 
-#include "app/app_paths.h"
-#include "app/form.h"
-#include "app/form_runtime.h"
-#include "app/regional_numbers.h"
-#include "compute/active_case.h"
-#include "compute/waterway_kind.h"
+#include "core/app_paths.h"
+#include "forms/form.h"
+#include "forms/form_runtime.h"
+#include "core/regional_numbers.h"
+#include "core/active_case.h"
+#include "core/waterway_kind.h"
 
 #include <functional>
 #include <map>

@@ -3,7 +3,7 @@
 // default and cancel buttons, and keystrokes synthesized for delivery after a handler returns.
 #pragma once
 
-#include "app/platform.h"
+#include "forms/platform.h"
 
 #include <QList>
 #include <QSet>

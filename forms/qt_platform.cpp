@@ -1,5 +1,5 @@
 // The desktop services on a real Qt session.
-#include "app/qt_platform.h"
+#include "forms/qt_platform.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -1,7 +1,7 @@
 // The main menu the program starts on: Start, Manual, About... and Exit.
 #pragma once
 
-#include "app/form.h"
+#include "forms/form.h"
 
 class QFrame;
 class QLabel;

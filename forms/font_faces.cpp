@@ -1,5 +1,5 @@
 // Designed font faces and their installed stand-ins.
-#include "app/font_faces.h"
+#include "forms/font_faces.h"
 
 namespace kavro {
 

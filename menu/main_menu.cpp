@@ -1,9 +1,9 @@
 // The main menu.
-#include "app/intro.h"
+#include "menu/main_menu.h"
 
-#include "app/client_placement.h"
-#include "app/font_faces.h"
-#include "app/forms.h"
+#include "forms/client_placement.h"
+#include "forms/font_faces.h"
+#include "forms/forms.h"
 
 #include <QApplication>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 // Placement of controls by their position in the window's client area, whatever frame holds them.
 #pragma once
 
-#include "app/form.h"
+#include "forms/form.h"
 
 namespace kavro {
 

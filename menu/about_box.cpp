@@ -1,9 +1,9 @@
 // The about box.
-#include "app/form2.h"
+#include "menu/about_box.h"
 
-#include "app/client_placement.h"
-#include "app/font_faces.h"
-#include "app/forms.h"
+#include "forms/client_placement.h"
+#include "forms/font_faces.h"
+#include "forms/forms.h"
 
 #include <QFile>
 #include <QFrame>

@@ -1,7 +1,7 @@
 // The window model: instances, Show and Hide, activation, dialog keys and synthesized keystrokes.
-#include "app/form_runtime.h"
+#include "forms/form_runtime.h"
 
-#include "app/form.h"
+#include "forms/form.h"
 
 #include <QAbstractButton>
 #include <QApplication>

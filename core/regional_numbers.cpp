@@ -1,5 +1,5 @@
 // Regional number and date services.
-#include "app/regional_numbers.h"
+#include "core/regional_numbers.h"
 
 #include <QDate>
 #include <charconv>

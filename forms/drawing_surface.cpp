@@ -1,8 +1,8 @@
 // The persistent drawing surface of a page.
-#include "app/drawing_surface.h"
+#include "forms/drawing_surface.h"
 
-#include "app/font_faces.h"
-#include "app/regional_numbers.h"
+#include "forms/font_faces.h"
+#include "core/regional_numbers.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // The program's windows, created on first use.
-#include "app/forms.h"
+#include "forms/forms.h"
 
 #include <QDebug>
 

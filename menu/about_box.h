@@ -1,7 +1,7 @@
 // The about box: what the program is for, the method it follows and who made it.
 #pragma once
 
-#include "app/form.h"
+#include "forms/form.h"
 
 class QFrame;
 class QGroupBox;

@@ -1,7 +1,7 @@
 // The choice of waterway kind between the main menu and the input pages.
 #pragma once
 
-#include "app/form.h"
+#include "forms/form.h"
 
 class QFrame;
 class QGroupBox;

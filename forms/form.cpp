@@ -1,8 +1,8 @@
 // Base of every window.
-#include "app/form.h"
+#include "forms/form.h"
 
-#include "app/font_faces.h"
-#include "app/form_runtime.h"
+#include "forms/font_faces.h"
+#include "forms/form_runtime.h"
 
 #include <QCloseEvent>
 #include <QImage>

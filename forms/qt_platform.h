@@ -1,7 +1,7 @@
 // The desktop services on a real Qt session.
 #pragma once
 
-#include "app/platform.h"
+#include "forms/platform.h"
 
 class QPrinter;
 

@@ -1,9 +1,9 @@
 // The choice of waterway kind.
-#include "app/forhold.h"
+#include "menu/waterway_choice.h"
 
-#include "app/client_placement.h"
-#include "app/font_faces.h"
-#include "app/forms.h"
+#include "forms/client_placement.h"
+#include "forms/font_faces.h"
+#include "forms/forms.h"
 
 #include <QFrame>
 #include <QGroupBox>
