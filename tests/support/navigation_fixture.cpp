@@ -1,4 +1,4 @@
-// The navigation windows over a recording desktop.
+// The program's windows over a recording desktop.
 #include "support/navigation_fixture.h"
 
 #include "app/register_forms.h"
@@ -9,19 +9,22 @@
 
 namespace kavro {
 
-NavigationFixture::NavigationFixture(QLocale locale)
+NavigationFixture::NavigationFixture(QLocale locale, ResultsPages results)
 {
-    const AppPaths paths{folder.filePath(QStringLiteral("kavro.db")), folder.filePath(QStringLiteral("kavro.html"))};
+    const AppPaths paths{folder.filePath("kavro.db"), folder.filePath("kavro.html")};
     QFile manual(paths.manual);
     if (manual.open(QIODevice::WriteOnly))
         manual.write("<html><body>Kavro manual</body></html>");
     forms = std::make_unique<Forms>(runtime, RegionalNumbers(locale), paths);
+    if (results == ResultsPages::Real) {
+        registerProgramForms(*forms);
+        return;
+    }
     registerNavigationForms(*forms);
     for (WaterwayKind kind : {WaterwayKind::DepthRestricted, WaterwayKind::Canal, WaterwayKind::Channel}) {
         const FormId id = resultsPageOf(kind);
-        forms->setFactory(id, [id](Forms &f) {
-            return std::make_unique<ResultsStub>(f.runtime(), QStringLiteral("Results%1").arg(int(id) - int(FormId::Results1) + 1));
-        });
+        const QString name = QStringLiteral("Results%1").arg(int(id) - int(FormId::Results1) + 1);
+        forms->setFactory(id, [name](Forms &f) { return std::make_unique<ResultsStub>(f.runtime(), name); });
     }
 }
 

@@ -1,4 +1,4 @@
-// The navigation windows built as the program builds them, over a recording desktop, a fixed
+// The program's windows built as the program builds them, over a recording desktop, a fixed
 // regional format and a manual in a temporary folder.
 #pragma once
 
@@ -18,18 +18,16 @@ class ConditionPage;
 class ResultsStub : public Form
 {
 public:
-    ResultsStub(FormRuntime &runtime, const QString &name)
-        : Form(runtime, name, name)
-    {
-        resize(300, 200);
-    }
+    ResultsStub(FormRuntime &runtime, const QString &name) : Form(runtime, name, name) { resize(300, 200); }
     void Form_Activate() override { ++activations; }
     int activations = 0;
 };
 
 struct NavigationFixture
 {
-    explicit NavigationFixture(QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates));
+    enum class ResultsPages { Stubs, Real };
+    explicit NavigationFixture(QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates),
+                               ResultsPages results = ResultsPages::Stubs);
 
     // The window shown and active, as the user finds it after the step that opens it.
     template<class T = Form>
