@@ -1,6 +1,5 @@
 // The whole program driven by keyboard and mouse, from the main menu to a computed results page,
 // and the active case travelling from one kind's input page to another kind's results page.
-#include "input/condition_page.h"
 #include "menu/waterway_choice.h"
 #include "results/results_page.h"
 #include "support/navigation_fixture.h"
@@ -8,7 +7,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QtTest>
 
 using namespace kavro;
 
@@ -16,7 +14,7 @@ class TypicalRoadTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void menuToCanalResultsByKeyboard()
+    void typicalRoad()
     {
         NavigationFixture program({QLocale::English, QLocale::UnitedStates}, NavigationFixture::ResultsPages::Real);
         program.open(FormId::Intro);
@@ -27,8 +25,6 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);   // OK
         auto &canal = program.forms->as<ConditionPage>(FormId::Condition2);
         QVERIFY(QTest::qWaitForWindowActive(&canal));
-
-        // Depth 10.5 over draught 10: the lower warning is shown and the case goes on.
         for (const QString value : {"10", "10", "32", "0.8", "16", "0.3", "200", "10.5"}) {
             QWidget *box = QApplication::focusWidget();
             QVERIFY(qobject_cast<QLineEdit *>(box));
@@ -37,36 +33,23 @@ private slots:
             QTRY_VERIFY(QApplication::focusWidget() != box);
         }
         QTest::keyClick(canal.Command3, Qt::Key_Return);
-        QCOMPARE(program.platform.messages.size(), 1);
+        QCOMPARE(program.platform.messages.size(), 1);   // depth 10.5 over draught 10: the lower warning
 
-        auto &results = program.forms->as<ResultsPage>(FormId::Results2);
-        QCOMPARE(program.activeName(), QString("Results2"));
-        QCOMPARE(results.Text7->text(), QString("Canal width..................: 200 m"));
-        QCOMPARE(results.Text9->text(), QString("Canal depth..................: 10.50 m"));
-        // Ac = 200 x 10.5 (narrower than 8.5 breadths), Vmax = (0.2 / 0.0084942)^(1 / 2.08) = 4.566.
-        QCOMPARE(results.MaxShipSpeed->text(), QString(": 4 kts."));
-        QCOMPARE(results.MaxKavro->text(), QString(": 0.2 m"));
-    }
-
-    // A depth-restricted OK with a broader ship: the canal results page, still open, computes the
-    // canal method with the width of the canal page's earlier case.
-    void canalResultsKeepTheEarlierCanalWidth()
-    {
-        NavigationFixture program({QLocale::English, QLocale::UnitedStates}, NavigationFixture::ResultsPages::Real);
-        const auto enter = [&](WaterwayKind kind, const QString &breadth) {
-            ConditionPage &page = program.openPage(kind);
-            const QHash<QString, QString> texts{{"TA", "10"}, {"TF", "10"}, {"B2", breadth}, {"CB", "0.8"},
-                                                {"SS", "16"}, {"K", "0.5"},  {"W", "200"},   {"H", "12"}};
-            for (const QString &name : page.fieldNames())
-                page.field(name)->setText(texts.value(name));
-            QTest::mouseClick(page.Command3, Qt::LeftButton);
-        };
-        enter(WaterwayKind::Canal, "32");
         auto &canalResults = program.forms->as<ResultsPage>(FormId::Results2);
-        // Ac = 200 x 12, S2 = 320 / 2080, Vmax = 12.646.
-        QCOMPARE(canalResults.MaxShipSpeed->text(), QString(": 12 kts."));
+        QCOMPARE(program.activeName(), QString("Results2"));
+        QCOMPARE(canalResults.Text9->text(), QString("Canal depth..................: 10.50 m"));
+        // Ac = 200 x 10.5 (narrower than 8.5 breadths), Vmax = (0.2 / 0.0084942)^(1 / 2.08) = 4.566.
+        QCOMPARE(canalResults.MaxShipSpeed->text(), QString(": 4 kts."));
+        QCOMPARE(canalResults.MaxKavro->text(), QString(": 0.2 m"));
 
-        enter(WaterwayKind::DepthRestricted, "40");
+        // A depth-restricted OK with a broader ship: the canal results page, still open, computes the
+        // canal method with the width of the canal page's case.
+        ConditionPage &depth = program.openPage(WaterwayKind::DepthRestricted);
+        const QHash<QString, QString> texts{{"TA", "10"}, {"TF", "10"}, {"B2", "40"}, {"CB", "0.8"},
+                                            {"SS", "16"}, {"K", "0.5"},  {"H", "12"}};
+        for (const QString &name : texts.keys())
+            depth.field(name)->setText(texts[name]);
+        QTest::mouseClick(depth.Command3, Qt::LeftButton);
         QCOMPARE(program.activeName(), QString("Results1"));
         QTest::mouseClick(canalResults.Command1, Qt::LeftButton);   // Print activates it first
         QCOMPARE(program.activeName(), QString("Results2"));
