@@ -86,8 +86,8 @@ private slots:
                 row("TA below zero before TF empty", {{"TA", "-1"}, {"TF", ""}}, {belowZero("TA")});
                 row("field tests before ranges", {{"TA", "31"}, {"H", ""}}, {notNumber("H")});
 
-                // Each side of every bound, once.
-                // Every value on its bound and passing, at the low ends and at the high ends.
+                // Each side of every bound, once: the values on their bounds pass, at the low ends and at
+                // the high ends.
                 row("low bounds pass", {{"CB", "0.5"}, {"B2", "8.01"}, {"SS", "5"}, {"K", "0"}});
                 row("high bounds pass", {{"TA", "30"}, {"TF", "30"}, {"CB", "0.9"}, {"B2", "99.99"}, {"SS", "30"},
                                          {"H", "37.5"}, {"K", "7.5"}, {"HB", "37.5"}});
