@@ -51,6 +51,14 @@ const CaseFieldSpec &caseField(CaseField field)
     return table()[static_cast<std::size_t>(field)];
 }
 
+std::optional<CaseField> caseFieldNamed(const QString &name)
+{
+    for (const CaseFieldSpec &spec : table())
+        if (spec.name == name)
+            return spec.field;
+    return std::nullopt;
+}
+
 const QList<CaseFieldSpec> &caseFieldsOf(WaterwayKind kind)
 {
     static const QList<CaseFieldSpec> depthRestricted = fieldsOf(WaterwayKind::DepthRestricted);

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QString>
 
+#include <optional>
 #include <variant>
 
 namespace kavro {
@@ -46,5 +47,7 @@ const CaseFieldSpec &caseField(CaseField field);
 inline const QString &fieldName(CaseField field) { return caseField(field).name; }
 // The fields of a kind in field order: TA, TF, B2, CB, SS, K, [W], H, [HB].
 const QList<CaseFieldSpec> &caseFieldsOf(WaterwayKind kind);
+// The field whose name is exactly `name`; none for any other text.
+std::optional<CaseField> caseFieldNamed(const QString &name);
 
 } // namespace kavro

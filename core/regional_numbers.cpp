@@ -84,6 +84,14 @@ QString groupedInteger(const QString &digits, const QLocale &locale)
 
 } // namespace
 
+RegionalNumbers::RegionalNumbers(QLocale locale)
+    : m_locale(std::move(locale))
+{
+    // On a decimal-comma desktop "150.500" is meant as 150.5 far more often than as 150500;
+    // read as a grouped number it would pass every check as a value a thousand times too large.
+    m_locale.setNumberOptions(m_locale.numberOptions() | QLocale::RejectGroupSeparator);
+}
+
 bool RegionalNumbers::isNumber(const QString &text) const
 {
     if (text.trimmed().isEmpty())

@@ -12,7 +12,8 @@ namespace kavro {
 class RegionalNumbers
 {
 public:
-    explicit RegionalNumbers(QLocale locale = QLocale()) : m_locale(std::move(locale)) {}
+    // Number tests and conversions refuse the locale's group separator.
+    explicit RegionalNumbers(QLocale locale = QLocale());
 
     const QLocale &locale() const { return m_locale; }
 

@@ -1,17 +1,19 @@
 // Writing an accepted case into the active case.
 #include "input/case_store.h"
 
+#include "core/case_fields.h"
+
 namespace kavro {
 
-void storeCase(const QList<StoreWrite> &writes, const QHash<QString, QString> &boxTexts,
-               const RegionalNumbers &numbers, ActiveCase &activeCase)
+void storeCase(WaterwayKind kind, const FieldTexts &boxTexts, const RegionalNumbers &numbers,
+               ActiveCase &activeCase)
 {
-    for (const StoreWrite &write : writes) {
-        const QString text = boxTexts.value(write.box);
-        if (const auto *textField = std::get_if<QString ActiveCase::*>(&write.field))
+    for (const CaseFieldSpec &spec : caseFieldsOf(kind)) {
+        const QString text = boxTexts.value(spec.name);
+        if (const auto *textField = std::get_if<QString ActiveCase::*>(&spec.member))
             activeCase.*(*textField) = text;
         else
-            activeCase.*std::get<double ActiveCase::*>(write.field) = numbers.toDouble(text);
+            activeCase.*std::get<double ActiveCase::*>(spec.member) = numbers.toDouble(text);
     }
 }
 

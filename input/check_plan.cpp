@@ -8,7 +8,7 @@ namespace kavro {
 
 double CheckContext::governingDraught() const
 {
-    return std::max(value(QStringLiteral("TA")), value(QStringLiteral("TF")));
+    return std::max(value(CaseField::DraughtAft), value(CaseField::DraughtFore));
 }
 
 double CheckContext::depthRatio() const
@@ -16,7 +16,7 @@ double CheckContext::depthRatio() const
     const double draught = governingDraught();
     if (!(draught > 0.0))
         return qQNaN();
-    return value(QStringLiteral("H")) / draught;
+    return value(CaseField::WaterDepth) / draught;
 }
 
 } // namespace kavro

@@ -1,6 +1,7 @@
 // A check plan: an ordered list of steps, each a predicate over the boxes with its message.
 #pragma once
 
+#include "core/case_fields.h"
 #include "input/input_check.h"
 
 #include <functional>
@@ -14,9 +15,11 @@ public:
     CheckContext(const FieldTexts &texts, const RegionalNumbers &numbers) : m_texts(texts), m_numbers(numbers) {}
 
     const RegionalNumbers &numbers() const { return m_numbers; }
-    QString text(const QString &field) const { return m_texts.value(field); }
+    QString text(CaseField field) const { return m_texts.value(fieldName(field)); }
+    // Date, place and author of a database page.
+    QString recordText(const QString &box) const { return m_texts.value(box); }
     // Only meaningful once the box has passed its numeric test.
-    double value(const QString &field) const { return m_numbers.toDouble(text(field)); }
+    double value(CaseField field) const { return m_numbers.toDouble(text(field)); }
 
     // T: the larger of the two draughts.
     double governingDraught() const;

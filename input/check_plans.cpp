@@ -8,77 +8,85 @@ namespace {
 
 using namespace checksteps;
 
-// The six ship boxes every kind starts with.
-QList<FieldMessages> shipFields(const QString &minUkcBelowZero)
+using enum CaseField;
+
+// The ship boxes, alike on every page but for one message of the channel database page.
+FieldMessageTable shipMessages()
 {
     return {
-        {QStringLiteral("TA"),
-         QStringLiteral("The input of draught at aft perpendicular is illegal. Please use only numbers and a decimal separator."),
-         QStringLiteral("The input of draught at aft perpendicular is illegal. Please do not use numbers below zero.")},
-        {QStringLiteral("TF"),
-         QStringLiteral("The input of draught at fore perpendicular is illegal. Please use only numbers and a decimal separator."),
-         QStringLiteral("The input of draught at fore perpendicular is illegal. Please do not use numbers below zero.")},
-        {QStringLiteral("B2"),
-         QStringLiteral("The input of breadth is illegal. Please use only numbers and a decimal separator."),
-         QStringLiteral("The input of breadth is illegal. Please do not use numbers below zero.")},
-        {QStringLiteral("CB"),
-         QStringLiteral("The input of block coefficient is illegal. Please use only numbers and a decimal separator."),
-         QStringLiteral("The input of block coefficient is illegal. Please do not use numbers below zero.")},
-        {QStringLiteral("SS"),
-         QStringLiteral("The input of service speed is illegal. Please use only numbers and a decimal separator."),
-         QStringLiteral("The input of service speed is illegal. Please do not use numbers below zero.")},
-        {QStringLiteral("K"),
-         QStringLiteral("The input of minimum under-keel clearance is illegal. Please use only numbers and a decimal separator."),
-         minUkcBelowZero},
+        {DraughtAft,
+         {QStringLiteral("The input of draught at aft perpendicular is illegal. Please use only numbers and a decimal separator."),
+          QStringLiteral("The input of draught at aft perpendicular is illegal. Please do not use numbers below zero.")}},
+        {DraughtFore,
+         {QStringLiteral("The input of draught at fore perpendicular is illegal. Please use only numbers and a decimal separator."),
+          QStringLiteral("The input of draught at fore perpendicular is illegal. Please do not use numbers below zero.")}},
+        {Breadth,
+         {QStringLiteral("The input of breadth is illegal. Please use only numbers and a decimal separator."),
+          QStringLiteral("The input of breadth is illegal. Please do not use numbers below zero.")}},
+        {BlockCoefficient,
+         {QStringLiteral("The input of block coefficient is illegal. Please use only numbers and a decimal separator."),
+          QStringLiteral("The input of block coefficient is illegal. Please do not use numbers below zero.")}},
+        {ServiceSpeed,
+         {QStringLiteral("The input of service speed is illegal. Please use only numbers and a decimal separator."),
+          QStringLiteral("The input of service speed is illegal. Please do not use numbers below zero.")}},
+        {MinUkc,
+         {QStringLiteral("The input of minimum under-keel clearance is illegal. Please use only numbers and a decimal separator."),
+          QStringLiteral("The input of minimum under-keel clearance is illegal. Please do not use numbers below zero.")}},
     };
 }
 
-const QString minUkcBelowZero =
-    QStringLiteral("The input of minimum under-keel clearance is illegal. Please do not use numbers below zero.");
-// The channel database page runs two words together.
-const QString minUkcBelowZeroJoined =
-    QStringLiteral("The input of minimum under-keel clearanceis illegal. Please do not use numbers below zero.");
-
-const FieldMessages waterDepth{
-    QStringLiteral("H"),
-    QStringLiteral("The input of water depth is illegal. Please use only numbers and a decimal separator."),
-    QStringLiteral("The input of water depth is illegal. Please do not use numbers below zero.")};
-const FieldMessages canalWidth{
-    QStringLiteral("W"),
-    QStringLiteral("The input of canal width is illegal. Please use only numbers and a decimal separator."),
-    QStringLiteral("The input of canal width is illegal. Please do not use numbers below zero.")};
-// Only the canal input page spells it "seperator"; its database page does not.
-const FieldMessages canalDepthInput{
-    QStringLiteral("H"),
-    QStringLiteral("The input of canal depth is illegal. Please use only numbers and a decimal seperator."),
-    QStringLiteral("The input of canal depth is illegal. Please do not use numbers below zero.")};
-const FieldMessages canalDepthDatabase{
-    QStringLiteral("H"),
-    QStringLiteral("The input of canal depth is illegal. Please use only numbers and a decimal separator."),
-    QStringLiteral("The input of canal depth is illegal. Please do not use numbers below zero.")};
-const FieldMessages channelWidth{
-    QStringLiteral("W"),
-    QStringLiteral("The input of channel width is illegal. Please use only numbers and a decimal separator."),
-    QStringLiteral("The input of channel width is illegal. Please do not use numbers below zero.")};
-const FieldMessages channelDepth{
-    QStringLiteral("H"),
-    QStringLiteral("The input of channel depth is illegal. Please use only numbers and a decimal separator."),
-    QStringLiteral("The input of channel depth is illegal. Please do not use numbers below zero.")};
-const FieldMessages naturalDepth{
-    QStringLiteral("HB"),
-    QStringLiteral("The input of natural depth is illegal. Please use only numbers and a decimal separator."),
-    QStringLiteral("The input of natural depth is illegal. Please do not use numbers below zero.")};
-
-QList<FieldMessages> depthRestrictedFields() { return shipFields(minUkcBelowZero) << waterDepth; }
-QList<FieldMessages> canalInputFields() { return shipFields(minUkcBelowZero) << canalWidth << canalDepthInput; }
-QList<FieldMessages> canalDatabaseFields() { return shipFields(minUkcBelowZero) << canalWidth << canalDepthDatabase; }
-QList<FieldMessages> channelInputFields()
+FieldMessageTable depthRestrictedMessages()
 {
-    return shipFields(minUkcBelowZero) << channelWidth << channelDepth << naturalDepth;
+    FieldMessageTable messages = shipMessages();
+    messages.insert(WaterDepth,
+                    {QStringLiteral("The input of water depth is illegal. Please use only numbers and a decimal separator."),
+                     QStringLiteral("The input of water depth is illegal. Please do not use numbers below zero.")});
+    return messages;
 }
-QList<FieldMessages> channelDatabaseFields()
+
+FieldMessageTable canalMessages()
 {
-    return shipFields(minUkcBelowZeroJoined) << channelWidth << channelDepth << naturalDepth;
+    FieldMessageTable messages = shipMessages();
+    messages.insert(WaterwayWidth,
+                    {QStringLiteral("The input of canal width is illegal. Please use only numbers and a decimal separator."),
+                     QStringLiteral("The input of canal width is illegal. Please do not use numbers below zero.")});
+    messages.insert(WaterDepth,
+                    {QStringLiteral("The input of canal depth is illegal. Please use only numbers and a decimal separator."),
+                     QStringLiteral("The input of canal depth is illegal. Please do not use numbers below zero.")});
+    return messages;
+}
+
+// Only the canal input page spells it "seperator"; its database page does not.
+FieldMessageTable canalInputMessages()
+{
+    FieldMessageTable messages = canalMessages();
+    messages[WaterDepth].notNumber =
+        QStringLiteral("The input of canal depth is illegal. Please use only numbers and a decimal seperator.");
+    return messages;
+}
+
+FieldMessageTable channelMessages()
+{
+    FieldMessageTable messages = shipMessages();
+    messages.insert(WaterwayWidth,
+                    {QStringLiteral("The input of channel width is illegal. Please use only numbers and a decimal separator."),
+                     QStringLiteral("The input of channel width is illegal. Please do not use numbers below zero.")});
+    messages.insert(WaterDepth,
+                    {QStringLiteral("The input of channel depth is illegal. Please use only numbers and a decimal separator."),
+                     QStringLiteral("The input of channel depth is illegal. Please do not use numbers below zero.")});
+    messages.insert(NaturalDepth,
+                    {QStringLiteral("The input of natural depth is illegal. Please use only numbers and a decimal separator."),
+                     QStringLiteral("The input of natural depth is illegal. Please do not use numbers below zero.")});
+    return messages;
+}
+
+// The channel database page runs two words together.
+FieldMessageTable channelDatabaseMessages()
+{
+    FieldMessageTable messages = channelMessages();
+    messages[MinUkc].belowZero =
+        QStringLiteral("The input of minimum under-keel clearanceis illegal. Please do not use numbers below zero.");
+    return messages;
 }
 
 const RecordMessages recordMessages{QStringLiteral("A value is required in the Date field."),
@@ -104,20 +112,22 @@ QList<CheckStep> depthRestrictedSteps()
             lowRatioWarning(), highRatioWarning(), blockCoefficientRange(), breadthRange(), serviceSpeedRange()};
 }
 
-CheckPlan depthRestrictedInputPlan() { return CheckPlan(fieldTests(depthRestrictedFields()) + depthRestrictedSteps()); }
+CheckPlan depthRestrictedInputPlan()
+{
+    return CheckPlan(fieldTests(WaterwayKind::DepthRestricted, depthRestrictedMessages()) + depthRestrictedSteps());
+}
 
 CheckPlan depthRestrictedDatabasePlan()
 {
-    return CheckPlan(recordChecks(recordMessages) + fieldTests(depthRestrictedFields()) + depthRestrictedSteps());
+    return CheckPlan(recordChecks(recordMessages) + depthRestrictedInputPlan().steps());
 }
 
 CheckPlan canalInputPlan()
 {
-    return CheckPlan(fieldTests(canalInputFields())
+    return CheckPlan(fieldTests(WaterwayKind::Canal, canalInputMessages())
                      + QList<CheckStep>{aftDraughtRange(), foreDraughtRange(), blockCoefficientRange(), breadthRange(),
                                         serviceSpeedRange(), ratioFormable(), staticRatio(), minUkcRange(),
-                                        widthForBreadth(),
-                                        widthRange(canalWidthOutOfRange, WidthReading::AsEntered),
+                                        widthForBreadth(), widthRange(canalWidthOutOfRange, WidthReading::AsEntered),
                                         lowRatioWarning(), highRatioWarning()});
 }
 
@@ -125,7 +135,7 @@ CheckPlan canalInputPlan()
 // against one and a half breadths in whole metres.
 CheckPlan canalDatabasePlan()
 {
-    return CheckPlan(recordChecks(recordMessages) + fieldTests(canalDatabaseFields())
+    return CheckPlan(recordChecks(recordMessages) + fieldTests(WaterwayKind::Canal, canalMessages())
                      + QList<CheckStep>{aftDraughtRange(), foreDraughtRange(), blockCoefficientRange(), breadthRange(),
                                         serviceSpeedRange(), ratioFormable(), staticRatio(), widthForBreadth(),
                                         widthRange(canalWidthOutOfRange, WidthReading::WholeMetres),
@@ -134,12 +144,11 @@ CheckPlan canalDatabasePlan()
 
 CheckPlan channelInputPlan()
 {
-    return CheckPlan(fieldTests(channelInputFields())
+    return CheckPlan(fieldTests(WaterwayKind::Channel, channelMessages())
                      + QList<CheckStep>{aftDraughtRange(), foreDraughtRange(), blockCoefficientRange(), breadthRange(),
                                         serviceSpeedRange(), naturalDepthAboveZero(), ratioFormable(), staticRatio(),
                                         naturalDepthWithinDepth(naturalDepthOutOfRange), minUkcRange(),
-                                        widthForBreadth(),
-                                        widthRange(channelWidthOutOfRange, WidthReading::AsEntered),
+                                        widthForBreadth(), widthRange(channelWidthOutOfRange, WidthReading::AsEntered),
                                         lowRatioWarning(), highRatioWarning()});
 }
 
@@ -147,7 +156,7 @@ CheckPlan channelInputPlan()
 // minimum under-keel clearance step, and reads the width in whole metres.
 CheckPlan channelDatabasePlan()
 {
-    return CheckPlan(recordChecks(channelRecordMessages) + fieldTests(channelDatabaseFields())
+    return CheckPlan(recordChecks(channelRecordMessages) + fieldTests(WaterwayKind::Channel, channelDatabaseMessages())
                      + QList<CheckStep>{aftDraughtRange(), foreDraughtRange(), blockCoefficientRange(), breadthRange(),
                                         serviceSpeedRange(), naturalDepthAboveZero(),
                                         naturalDepthWithinDepth(naturalDepthOutOfRange + QLatin1Char(' ')),

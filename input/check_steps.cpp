@@ -5,6 +5,8 @@
 
 namespace kavro::checksteps {
 
+using enum CaseField;
+
 namespace {
 
 CheckStep refusal(std::function<bool(const CheckContext &)> applies, const QString &text,
@@ -18,22 +20,19 @@ CheckStep warning(std::function<bool(const CheckContext &)> applies, const QStri
     return CheckStep{std::move(applies), CheckMessage{text, MessageTitle::Blank, true}};
 }
 
-double v(const CheckContext &c, const char *field)
-{
-    return c.value(QLatin1String(field));
-}
-
 } // namespace
 
-QList<CheckStep> fieldTests(const QList<FieldMessages> &fields)
+QList<CheckStep> fieldTests(WaterwayKind kind, const FieldMessageTable &messages)
 {
     QList<CheckStep> steps;
-    for (const FieldMessages &f : fields) {
-        const QString field = f.field;
+    for (const CaseFieldSpec &spec : caseFieldsOf(kind)) {
+        const CaseField field = spec.field;
+        Q_ASSERT_X(messages.contains(field), "fieldTests", qPrintable(spec.name));
+        const FieldMessages m = messages.value(field);
         steps << refusal([field](const CheckContext &c) { return !c.numbers().isNumber(c.text(field)); },
-                         f.notNumber);
+                         m.notNumber);
         // -0 is not below zero; only a value strictly under zero is refused.
-        steps << refusal([field](const CheckContext &c) { return c.value(field) < 0.0; }, f.belowZero);
+        steps << refusal([field](const CheckContext &c) { return c.value(field) < 0.0; }, m.belowZero);
     }
     return steps;
 }
@@ -42,46 +41,58 @@ QList<CheckStep> recordChecks(const RecordMessages &messages)
 {
     // A single blank counts as a text: only the exactly empty box is refused.
     return {
-        refusal([](const CheckContext &c) { return !c.numbers().isDate(c.text(QStringLiteral("Date"))); },
+        refusal([](const CheckContext &c) { return !c.numbers().isDate(c.recordText(kDateBox)); },
                 messages.date),
-        refusal([](const CheckContext &c) { return c.text(QStringLiteral("Place")).isEmpty(); }, messages.place),
-        refusal([](const CheckContext &c) { return c.text(QStringLiteral("Author")).isEmpty(); }, messages.author),
+        refusal([](const CheckContext &c) { return c.recordText(kPlaceBox).isEmpty(); }, messages.place),
+        refusal([](const CheckContext &c) { return c.recordText(kAuthorBox).isEmpty(); }, messages.author),
     };
 }
 
 CheckStep aftDraughtRange()
 {
-    return refusal([](const CheckContext &c) { return v(c, "TA") > 30.0; },
+    return refusal([](const CheckContext &c) { return c.value(DraughtAft) > 30.0; },
                    QStringLiteral("The input of draught at aft perpendicular is out of valid range."));
 }
 
 CheckStep foreDraughtRange()
 {
-    return refusal([](const CheckContext &c) { return v(c, "TF") > 30.0; },
+    return refusal([](const CheckContext &c) { return c.value(DraughtFore) > 30.0; },
                    QStringLiteral("The input of draught at fore perpendicular is out of valid range."));
 }
 
 CheckStep blockCoefficientRange()
 {
-    return refusal([](const CheckContext &c) { return v(c, "CB") < 0.5 || v(c, "CB") > 0.9; },
-                   QStringLiteral("The input of block coefficient is out of valid range."));
+    return refusal(
+        [](const CheckContext &c) {
+            const double cb = c.value(BlockCoefficient);
+            return cb < 0.5 || cb > 0.9;
+        },
+        QStringLiteral("The input of block coefficient is out of valid range."));
 }
 
 CheckStep breadthRange()
 {
-    return refusal([](const CheckContext &c) { return v(c, "B2") <= 8.0 || v(c, "B2") >= 100.0; },
-                   QStringLiteral("The input of breadth is out of valid range."));
+    return refusal(
+        [](const CheckContext &c) {
+            const double breadth = c.value(Breadth);
+            return breadth <= 8.0 || breadth >= 100.0;
+        },
+        QStringLiteral("The input of breadth is out of valid range."));
 }
 
 CheckStep serviceSpeedRange()
 {
-    return refusal([](const CheckContext &c) { return v(c, "SS") < 5.0 || v(c, "SS") > 30.0; },
-                   QStringLiteral("The input of service speed is out of valid range."));
+    return refusal(
+        [](const CheckContext &c) {
+            const double speed = c.value(ServiceSpeed);
+            return speed < 5.0 || speed > 30.0;
+        },
+        QStringLiteral("The input of service speed is out of valid range."));
 }
 
 CheckStep naturalDepthAboveZero()
 {
-    return refusal([](const CheckContext &c) { return v(c, "HB") <= 0.0; },
+    return refusal([](const CheckContext &c) { return c.value(NaturalDepth) <= 0.0; },
                    QStringLiteral("The input of natural depth is out of valid range."));
 }
 
@@ -104,27 +115,30 @@ CheckStep staticRatio()
 
 CheckStep naturalDepthWithinDepth(const QString &message)
 {
-    return refusal([](const CheckContext &c) { return v(c, "HB") > v(c, "H"); }, message);
+    return refusal([](const CheckContext &c) { return c.value(NaturalDepth) > c.value(WaterDepth); }, message);
 }
 
 CheckStep minUkcRange()
 {
-    return refusal([](const CheckContext &c) { return v(c, "H") - c.governingDraught() < v(c, "K"); },
-                   QStringLiteral("The input of minimum under-keel clearance is out of valid range."));
+    return refusal(
+        [](const CheckContext &c) { return c.value(WaterDepth) - c.governingDraught() < c.value(MinUkc); },
+        QStringLiteral("The input of minimum under-keel clearance is out of valid range."));
 }
 
 CheckStep widthForBreadth()
 {
-    return refusal([](const CheckContext &c) { return v(c, "B2") >= 10.0 && v(c, "W") < 10.0; },
-                   QStringLiteral("The input of canal width or ship breadth is illegal."), MessageTitle::Program);
+    return refusal(
+        [](const CheckContext &c) { return c.value(Breadth) >= 10.0 && c.value(WaterwayWidth) < 10.0; },
+        QStringLiteral("The input of canal width or ship breadth is illegal."), MessageTitle::Program);
 }
 
 CheckStep widthRange(const QString &message, WidthReading reading)
 {
     return refusal(
         [reading](const CheckContext &c) {
-            const double width = reading == WidthReading::WholeMetres ? RegionalNumbers::cut(v(c, "W")) : v(c, "W");
-            return 1.5 * v(c, "B2") >= width;
+            const double width = c.value(WaterwayWidth);
+            const double compared = reading == WidthReading::WholeMetres ? RegionalNumbers::cut(width) : width;
+            return 1.5 * c.value(Breadth) >= compared;
         },
         message, MessageTitle::Program);
 }

@@ -3,15 +3,17 @@
 
 #include "input/check_plan.h"
 
+#include <QMap>
+
 namespace kavro::checksteps {
 
 // The two messages of one box's field test.
 struct FieldMessages
 {
-    QString field;
     QString notNumber;
     QString belowZero;
 };
+using FieldMessageTable = QMap<CaseField, FieldMessages>;
 
 struct RecordMessages
 {
@@ -20,11 +22,12 @@ struct RecordMessages
     QString author;
 };
 
-// How step 12 reads the width: as typed, or cut to whole metres (the database pages).
+// How the width is held against one and a half breadths: as typed, or cut to whole metres
+// (the database pages).
 enum class WidthReading { AsEntered, WholeMetres };
 
-// Each box in turn: numeric test, then below-zero test, before the next box.
-QList<CheckStep> fieldTests(const QList<FieldMessages> &fields);
+// Each box of the kind in field order: numeric test, then below-zero test, before the next box.
+QList<CheckStep> fieldTests(WaterwayKind kind, const FieldMessageTable &messages);
 // Date, location and responsible of a stored case.
 QList<CheckStep> recordChecks(const RecordMessages &messages);
 

@@ -5,22 +5,23 @@ namespace kavro {
 
 namespace {
 
+using enum CaseField;
+
 QList<FieldDesign> shipFields()
 {
     return {
-        {QStringLiteral("TA"), QStringLiteral("Draught at aft perpendicular [m]"), 2880, 4080},
-        {QStringLiteral("TF"), QStringLiteral("Draught at fore perpendicular [m]"), 2880, 4440},
-        {QStringLiteral("B2"), QStringLiteral("Breadth [m]"), 2880, 4800},
-        {QStringLiteral("CB"), QStringLiteral("Block coefficient [ - ]"), 2880, 5160},
-        {QStringLiteral("SS"), QStringLiteral("Service speed [kts]"), 2880, 5520},
-        {QStringLiteral("K"), QStringLiteral("Min. under-keel clearance [m]"), 2880, 5880},
+        {DraughtAft, QStringLiteral("Draught at aft perpendicular [m]"), 2880, 4080},
+        {DraughtFore, QStringLiteral("Draught at fore perpendicular [m]"), 2880, 4440},
+        {Breadth, QStringLiteral("Breadth [m]"), 2880, 4800},
+        {BlockCoefficient, QStringLiteral("Block coefficient [ - ]"), 2880, 5160},
+        {ServiceSpeed, QStringLiteral("Service speed [kts]"), 2880, 5520},
+        {MinUkc, QStringLiteral("Min. under-keel clearance [m]"), 2880, 5880},
     };
 }
 
 // The box that loses the focus and empties the hint is the same on every page: the channel
 // page's K and W are taken over by the other two, so leaving K never leaves a stale hint.
-const QSet<QString> lostFocusClears{QStringLiteral("B2"), QStringLiteral("CB"), QStringLiteral("K"),
-                                    QStringLiteral("W")};
+const QList<CaseField> lostFocusClears{Breadth, BlockCoefficient, MinUkc, WaterwayWidth};
 
 ConditionDesign depthRestricted()
 {
@@ -33,18 +34,14 @@ ConditionDesign depthRestricted()
     d.pictureLeft = 240;
     d.shipFrameWidth = 3495;
     d.waterwayFrame = {5040, kDataFrameTop, 3735, 975};
-    d.fields = shipFields() << FieldDesign{QStringLiteral("H"), QStringLiteral("Water depth [m]"), 7800, 4200};
+    d.fields = shipFields() << FieldDesign{WaterDepth, QStringLiteral("Water depth [m]"), 7800, 4200};
     d.hintLine = {3840, 4800, 5175, 855};
     d.buttonFrame = {3960, 5640, 4815, 735};
     d.cancelLeft = 4080;
     d.dataBaseLeft = 5760;
     d.okLeft = 7440;
-    d.clearsOnEnter = {QStringLiteral("TF"), QStringLiteral("B2"), QStringLiteral("CB")};
+    d.clearsOnEnter = {DraughtFore, Breadth, BlockCoefficient};
     d.clearsOnLostFocus = lostFocusClears;
-    d.store = {{QStringLiteral("TA"), &ActiveCase::DraughtAft},   {QStringLiteral("TF"), &ActiveCase::DraughtFore},
-               {QStringLiteral("CB"), &ActiveCase::BlockCoefficient}, {QStringLiteral("B2"), &ActiveCase::Breadth},
-               {QStringLiteral("K"), &ActiveCase::MinUkc},        {QStringLiteral("H"), &ActiveCase::WaterDepth},
-               {QStringLiteral("SS"), &ActiveCase::ServiceSpeed}};
     return d;
 }
 
@@ -59,19 +56,15 @@ ConditionDesign canal()
     d.pictureLeft = 360;
     d.shipFrameWidth = 3615;
     d.waterwayFrame = {5040, kDataFrameTop, 3735, 1215};
-    d.fields = shipFields() << FieldDesign{QStringLiteral("W"), QStringLiteral("Canal width [m]"), 8040, 4080}
-                            << FieldDesign{QStringLiteral("H"), QStringLiteral("Canal depth [m]"), 8040, 4440};
+    d.fields = shipFields() << FieldDesign{WaterwayWidth, QStringLiteral("Canal width [m]"), 8040, 4080}
+                            << FieldDesign{WaterDepth, QStringLiteral("Canal depth [m]"), 8040, 4440};
     d.hintLine = {3960, 5040, 5175, 735};
     d.buttonFrame = {4080, 5640, 4695, 735};
     d.cancelLeft = 4320;
     d.dataBaseLeft = 5880;
     d.okLeft = 7440;
-    d.clearsOnEnter = {QStringLiteral("B2"), QStringLiteral("CB"), QStringLiteral("K"), QStringLiteral("W")};
+    d.clearsOnEnter = {Breadth, BlockCoefficient, MinUkc, WaterwayWidth};
     d.clearsOnLostFocus = lostFocusClears;
-    d.store = {{QStringLiteral("TA"), &ActiveCase::DraughtAft},   {QStringLiteral("TF"), &ActiveCase::DraughtFore},
-               {QStringLiteral("CB"), &ActiveCase::BlockCoefficient}, {QStringLiteral("B2"), &ActiveCase::Breadth},
-               {QStringLiteral("SS"), &ActiveCase::ServiceSpeed}, {QStringLiteral("W"), &ActiveCase::WaterwayWidth},
-               {QStringLiteral("K"), &ActiveCase::MinUkc},        {QStringLiteral("H"), &ActiveCase::WaterDepth}};
     return d;
 }
 
@@ -86,26 +79,29 @@ ConditionDesign channel()
     d.pictureLeft = 240;
     d.shipFrameWidth = 3495;
     d.waterwayFrame = {4920, kDataFrameTop, 3855, 1335};
-    d.fields = shipFields() << FieldDesign{QStringLiteral("W"), QStringLiteral("Channel width [m]"), 7920, 3960}
-                            << FieldDesign{QStringLiteral("H"), QStringLiteral("Channel depth [m]"), 7920, 4320}
-                            << FieldDesign{QStringLiteral("HB"), QStringLiteral("Natural depth [m]"), 7920, 4680};
+    d.fields = shipFields() << FieldDesign{WaterwayWidth, QStringLiteral("Channel width [m]"), 7920, 3960}
+                            << FieldDesign{WaterDepth, QStringLiteral("Channel depth [m]"), 7920, 4320}
+                            << FieldDesign{NaturalDepth, QStringLiteral("Natural depth [m]"), 7920, 4680};
     d.hintLine = {3840, 5160, 5295, 495};
     d.buttonFrame = {3840, 5640, 4935, 735};
     d.cancelLeft = 4080;
     d.dataBaseLeft = 5760;
     d.okLeft = 7440;
-    d.clearsOnEnter = {QStringLiteral("B2"), QStringLiteral("CB"), QStringLiteral("K"), QStringLiteral("W")};
+    d.clearsOnEnter = {Breadth, BlockCoefficient, MinUkc, WaterwayWidth};
     d.clearsOnLostFocus = lostFocusClears;
     d.hidesForResults = true;
-    d.store = {{QStringLiteral("TA"), &ActiveCase::DraughtAft},   {QStringLiteral("TF"), &ActiveCase::DraughtFore},
-               {QStringLiteral("CB"), &ActiveCase::BlockCoefficient}, {QStringLiteral("B2"), &ActiveCase::Breadth},
-               {QStringLiteral("HB"), &ActiveCase::NaturalDepth}, {QStringLiteral("W"), &ActiveCase::WaterwayWidth},
-               {QStringLiteral("K"), &ActiveCase::MinUkc},        {QStringLiteral("H"), &ActiveCase::WaterDepth},
-               {QStringLiteral("SS"), &ActiveCase::ServiceSpeed}};
     return d;
 }
 
 } // namespace
+
+const FieldDesign *ConditionDesign::fieldDesign(CaseField field) const
+{
+    for (const FieldDesign &design : fields)
+        if (design.field == field)
+            return &design;
+    return nullptr;
+}
 
 const ConditionDesign &conditionDesign(WaterwayKind kind)
 {

@@ -2,12 +2,11 @@
 // that empty the hint on Enter, what OK stores and whether the page leaves for its results.
 #pragma once
 
+#include "core/case_fields.h"
 #include "core/waterway_kind.h"
-#include "input/case_store.h"
 
 #include <QList>
 #include <QRectF>
-#include <QSet>
 #include <QSizeF>
 #include <QString>
 
@@ -16,7 +15,7 @@ namespace kavro {
 // A value box with its label; the label ends just left of the box, on the same top.
 struct FieldDesign
 {
-    QString name;
+    CaseField field = CaseField::DraughtAft;
     QString label;
     double left = 0;
     double top = 0;
@@ -32,7 +31,8 @@ struct ConditionDesign
     double pictureLeft = 0;
     double shipFrameWidth = 0;
     QRectF waterwayFrame;
-    // Ship fields first, then the waterway fields: this is also the focus order of the boxes.
+    // Label and place of every box of the kind; which boxes a kind has, and their order (also
+    // the focus order), come from the field table.
     QList<FieldDesign> fields;
     QRectF hintLine;
     QRectF buttonFrame;
@@ -40,12 +40,13 @@ struct ConditionDesign
     double dataBaseLeft = 0;
     double okLeft = 0;
     // Boxes whose Enter empties the hint line before moving on; Enter moves on in every box.
-    QSet<QString> clearsOnEnter;
+    QList<CaseField> clearsOnEnter;
     // Boxes whose loss of the focus empties the hint line.
-    QSet<QString> clearsOnLostFocus;
+    QList<CaseField> clearsOnLostFocus;
     // The channel page makes way for its results page; the others stay beneath it.
     bool hidesForResults = false;
-    QList<StoreWrite> store;
+
+    const FieldDesign *fieldDesign(CaseField field) const;
 };
 
 const ConditionDesign &conditionDesign(WaterwayKind kind);

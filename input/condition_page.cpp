@@ -4,6 +4,7 @@
 #include "forms/client_placement.h"
 #include "forms/font_faces.h"
 #include "forms/forms.h"
+#include "input/case_store.h"
 
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -98,32 +99,46 @@ QWidget *ConditionPage::createDataFrame(const QString &name, const QString &capt
     return frame;
 }
 
+QLineEdit *&ConditionPage::member(CaseField field)
+{
+    switch (field) {
+    case CaseField::DraughtAft: return TA;
+    case CaseField::DraughtFore: return TF;
+    case CaseField::Breadth: return B2;
+    case CaseField::BlockCoefficient: return CB;
+    case CaseField::ServiceSpeed: return SS;
+    case CaseField::MinUkc: return K;
+    case CaseField::WaterwayWidth: return W;
+    case CaseField::WaterDepth: return H;
+    case CaseField::NaturalDepth: break;
+    }
+    return HB;
+}
+
 void ConditionPage::createFields(QWidget *shipFrame, QWidget *waterwayFrame)
 {
-    QHash<QString, QLineEdit **> members{
-        {QStringLiteral("TA"), &TA}, {QStringLiteral("TF"), &TF}, {QStringLiteral("B2"), &B2},
-        {QStringLiteral("CB"), &CB}, {QStringLiteral("SS"), &SS}, {QStringLiteral("K"), &K},
-        {QStringLiteral("W"), &W},   {QStringLiteral("H"), &H},   {QStringLiteral("HB"), &HB}};
-    for (const FieldDesign &design : m_design.fields) {
+    for (const CaseFieldSpec &spec : caseFieldsOf(m_design.kind)) {
+        const FieldDesign *placed = m_design.fieldDesign(spec.field);
+        Q_ASSERT_X(placed, "ConditionPage", qPrintable(spec.name));
+        const FieldDesign &design = *placed;
         const bool onWaterway = design.left >= m_design.waterwayFrame.left();
         QWidget *frame = onWaterway ? waterwayFrame : shipFrame;
         const double labelLeft = (onWaterway ? m_design.waterwayFrame.left() : kShipFrameLeft) + kFrameInset;
 
         auto *label = new QLabel(design.label, frame);
-        label->setObjectName(QStringLiteral("Label") + design.name);
+        label->setObjectName(QStringLiteral("Label") + spec.name);
         label->setFont(defaultPageFont());
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         placeInClient(*this, label, labelLeft, design.top, design.left - kLabelGap - labelLeft, kFieldHeight);
 
         // The boxes lie on the page, over the frames.
         auto *box = new QLineEdit(this);
-        box->setObjectName(design.name);
+        box->setObjectName(spec.name);
         placeInClient(*this, box, design.left, design.top, kFieldWidth, kFieldHeight);
         box->installEventFilter(this);
-        m_fields.insert(design.name, box);
-        m_fieldNames << design.name;
-        if (QLineEdit **member = members.value(design.name))
-            *member = box;
+        m_fields.insert(spec.name, box);
+        m_fieldNames << spec.name;
+        member(spec.field) = box;
     }
     // The hint follows the pointer over these two without a button pressed.
     K->setMouseTracking(true);
@@ -226,22 +241,22 @@ void ConditionPage::Command3_Click()
     }
     if (!outcome.accepted)
         return;
-    storeCase(m_design.store, texts, m_forms.numbers(), m_forms.activeCase());
+    storeCase(m_design.kind, texts, m_forms.numbers(), m_forms.activeCase());
     if (m_design.hidesForResults)
         Hide();
     m_forms.form(resultsPageOf(m_design.kind)).Show();
 }
 
-void ConditionPage::Field_KeyPress(const QString &name)
+void ConditionPage::Field_KeyPress(CaseField field)
 {
-    if (m_design.clearsOnEnter.contains(name))
+    if (m_design.clearsOnEnter.contains(field))
         Infotekst->clear();
     runtime().sendKeys(QStringLiteral("{tab}"));
 }
 
-void ConditionPage::Field_LostFocus(const QString &name)
+void ConditionPage::Field_LostFocus(CaseField field)
 {
-    if (m_design.clearsOnLostFocus.contains(name))
+    if (m_design.clearsOnLostFocus.contains(field))
         Infotekst->clear();
 }
 
@@ -274,14 +289,14 @@ void ConditionPage::Form_MouseMove()
 bool ConditionPage::eventFilter(QObject *watched, QEvent *event)
 {
     auto *box = qobject_cast<QLineEdit *>(watched);
-    if (!box || box->window() != this)
+    const std::optional<CaseField> field = box ? caseFieldNamed(box->objectName()) : std::nullopt;
+    if (!field || box->window() != this)
         return Form::eventFilter(watched, event);
-    const QString name = box->objectName();
     switch (event->type()) {
     case QEvent::KeyPress:
         // Enter is left to the box afterwards, which inserts nothing for it.
         if (isEnter(static_cast<QKeyEvent &>(*event)))
-            Field_KeyPress(name);
+            Field_KeyPress(*field);
         break;
     case QEvent::FocusIn:
         if (box == K && isMoveInsideWindow(static_cast<QFocusEvent &>(*event)))
@@ -289,7 +304,7 @@ bool ConditionPage::eventFilter(QObject *watched, QEvent *event)
         break;
     case QEvent::FocusOut:
         if (isMoveInsideWindow(static_cast<QFocusEvent &>(*event)))
-            Field_LostFocus(name);
+            Field_LostFocus(*field);
         break;
     case QEvent::MouseMove:
         if (box == K)

@@ -28,6 +28,7 @@ public:
     // The boxes of the kind, read and written by name by the database page.
     QStringList fieldNames() const { return m_fieldNames; }
     QLineEdit *field(const QString &name) const { return m_fields.value(name); }
+    QLineEdit *field(CaseField field) const { return m_fields.value(fieldName(field)); }
     QString fieldText(const QString &name) const;
     void setFieldText(const QString &name, const QString &text);
     FieldTexts fieldTexts() const;
@@ -60,13 +61,14 @@ protected:
 
 private:
     void Form_Load();
-    void Field_KeyPress(const QString &name);
-    void Field_LostFocus(const QString &name);
+    void Field_KeyPress(CaseField field);
+    void Field_LostFocus(CaseField field);
     void K_GotFocus();
     void K_MouseMove();
     void CB_MouseMove();
     void Form_MouseMove();
 
+    QLineEdit *&member(CaseField field);
     void createPicture();
     QWidget *createDataFrame(const QString &name, const QString &caption, const QString &heading,
                              const QRectF &place);

@@ -7,7 +7,6 @@
 #include <QHash>
 #include <QList>
 #include <QString>
-#include <QStringList>
 
 namespace kavro {
 
@@ -31,8 +30,13 @@ struct CheckOutcome
     QList<CheckMessage> messages;
 };
 
-// Box name ("TA", ..., and "Date", "Place", "Author" on a database page) -> text of the box.
+// Box name -> text of the box: the case fields by their names in the field table ("TA", ...),
+// and on a database page also the record boxes below.
 using FieldTexts = QHash<QString, QString>;
+
+inline const QString kDateBox = QStringLiteral("Date");
+inline const QString kPlaceBox = QStringLiteral("Place");
+inline const QString kAuthorBox = QStringLiteral("Author");
 
 class CheckPlan;
 

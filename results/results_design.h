@@ -1,6 +1,7 @@
 // What sets the three results pages apart: captions, echo lines, fonts and designed positions.
 #pragma once
 
+#include "core/case_fields.h"
 #include "core/waterway_kind.h"
 
 #include <QColor>
@@ -23,18 +24,6 @@ struct ButtonPlace
 {
     double left = 0;
     double width = 0;
-};
-
-enum class CaseField {
-    DraughtAft,
-    DraughtFore,
-    Breadth,
-    BlockCoefficient,
-    ServiceSpeed,
-    MinUkc,
-    WaterDepth,
-    WaterwayWidth,
-    NaturalDepth,
 };
 
 // One line of the input echo: "<label><value with decimals><unit>".

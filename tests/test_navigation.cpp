@@ -10,96 +10,66 @@
 
 using namespace kavro;
 
-Q_DECLARE_METATYPE(kavro::FormId)
-
 class NavigationTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void init() { fixture = std::make_unique<NavigationFixture>(); }
-    void cleanup() { fixture.reset(); }
-
-    void tabOrder_data()
-    {
-        QTest::addColumn<FormId>("window");
-        QTest::addColumn<QString>("clicked");   // an option clicked first
-        QTest::addColumn<QStringList>("visited");
-        QTest::newRow("menu") << FormId::Intro << ""
-                              << QStringList{"Command1", "Manual", "Command2", "Command3", "Command1"};
-        // The options are one stop for Tab; the disabled OK is none.
-        QTest::newRow("choice, nothing chosen")
-            << FormId::Forhold << "" << QStringList{"Option1", "Command2", "Option1"};
-        QTest::newRow("choice, canal chosen")
-            << FormId::Forhold << "Option2" << QStringList{"Option2", "Command1", "Command2", "Option2"};
-    }
-    void tabOrder()
-    {
-        QFETCH(FormId, window);
-        QFETCH(QString, clicked);
-        QFETCH(QStringList, visited);
-        Form &form = fixture->open(window);
-        if (!clicked.isEmpty())
-            QTest::mouseClick(form.findChild<QWidget *>(clicked), Qt::LeftButton, {}, QPoint(5, 5));
-        QStringList actual{QApplication::focusWidget()->objectName()};
-        while (actual.size() < visited.size()) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            actual << QApplication::focusWidget()->objectName();
-        }
-        QCOMPARE(actual, visited);
-    }
-
-    // Each row starts on the shown menu and gives its keys or clicks in turn.
+    // Each row starts on the shown menu and gives its keys, Tabs or clicks in turn; "@" names the
+    // control that must hold the focus at that point.
     void roads_data()
     {
-        QTest::addColumn<QStringList>("steps");
-        QTest::addColumn<QStringList>("visible");
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("visible");
         QTest::addColumn<int>("ends");
-        const QString choose = QStringLiteral("key Return, click Forhold.Option");
-        const auto row = [](const char *name, const QString &steps, const QString &visible, int ends) {
-            QTest::newRow(name) << steps.split(", ") << QStringList{visible} << ends;
+        const auto row = [](const char *name, const QString &steps, const char *visible, int ends = 0) {
+            QTest::newRow(name) << steps << visible << ends;
         };
-        row("Enter on the menu starts", "key Return", "Forhold", 0);
-        row("Esc on the menu ends", "key Escape", "Intro", 1);
-        row("Exit ends", "click Intro.Command2", "Intro", 1);
-        row("About hides the menu; Esc does nothing there", "click Intro.Command3, key Escape", "Form2", 0);
+        const QString choose = "Return, @Option1, click Option";
+        row("menu Tab order", "@Command1, Tab, @Manual, Tab, @Command2, Tab, @Command3, Tab, @Command1", "Intro");
+        // The options are one stop for Tab; the disabled OK is none.
+        row("choice Tab order, nothing chosen", "Return, @Option1, Tab, @Command2, Tab, @Option1", "Forhold");
+        row("choice Tab order, canal chosen",
+            choose + "2, @Option2, Tab, @Command1, Tab, @Command2, Tab, @Option2",
+            "Forhold");
+        row("Enter on the menu starts", "Return", "Forhold");
+        row("Esc on the menu ends", "Escape", "Intro", 1);
+        row("About hides the menu; Esc does nothing there", "click Command3, Escape", "Form2");
         // The about box opens on its OK, so that Enter closes it.
-        row("About, OK, back to the menu", "click Intro.Command3, key Return", "Intro", 0);
-        row("choice: Enter does nothing while OK is disabled", "key Return, key Return", "Forhold", 0);
-        row("choice: moving the focus chooses nothing", "key Return, key Down, key Return", "Forhold", 0);
-        row("choice: Esc back to the menu", "key Return, key Escape", "Intro", 0);
-        row("choice: depth-restricted by Enter", choose + "1, key Return", "Condition1", 0);
-        row("choice: channel by OK", choose + "3, click Forhold.Command1", "Condition3", 0);
-        row("the last option clicked counts", choose + "3, click Forhold.Option2, key Return", "Condition2", 0);
+        row("About, OK, back to the menu", "click Command3, Return", "Intro");
+        row("choice: Enter does nothing while OK is disabled", "Return, Return", "Forhold");
+        row("choice: moving the focus chooses nothing", "Return, Down, Return", "Forhold");
+        row("choice: Esc back to the menu", "Return, Escape", "Intro");
+        row("choice: depth-restricted by Enter", choose + "1, Return", "Condition1");
+        row("choice: channel by OK", choose + "3, click Command1", "Condition3");
+        row("the last option clicked counts", choose + "3, click Option2, Return", "Condition2");
         // The choice is only hidden: it comes back with canal chosen and OK enabled.
-        row("the choice keeps its option", choose + "2, key Return, key Escape, key Return", "Condition2", 0);
+        row("the choice keeps its option", choose + "2, Return, Escape, Return", "Condition2");
     }
     void roads()
     {
-        QFETCH(QStringList, steps);
-        QFETCH(QStringList, visible);
-        QFETCH(int, ends);
+        QFETCH(QString, steps);
         const QHash<QString, Qt::Key> keys{
-            {"Return", Qt::Key_Return}, {"Escape", Qt::Key_Escape}, {"Down", Qt::Key_Down}};
-        fixture->open(FormId::Intro);
-        for (const QString &step : steps) {
-            const QString verb = step.section(' ', 0, 0);
-            const QString what = step.section(' ', 1, 1);
-            Form *active = fixture->runtime.activeForm();
-            QVERIFY(active);
-            QVERIFY(QTest::qWaitForWindowActive(active));
-            if (verb == "key") {
-                QTest::keyClick(QApplication::focusWidget(), keys.value(what));
-            } else {
-                QCOMPARE(active->objectName(), what.section('.', 0, 0));
-                auto *button = active->findChild<QAbstractButton *>(what.section('.', 1, 1));
+            {"Return", Qt::Key_Return}, {"Escape", Qt::Key_Escape}, {"Down", Qt::Key_Down}, {"Tab", Qt::Key_Tab}};
+        NavigationFixture fixture;
+        fixture.open(FormId::Intro);
+        for (const QString &step : steps.split(", ")) {
+            Form *active = fixture.runtime.activeForm();
+            QVERIFY(active && QTest::qWaitForWindowActive(active));
+            if (step.startsWith('@')) {
+                QCOMPARE(QApplication::focusWidget()->objectName(), step.mid(1));
+            } else if (step.startsWith("click ")) {
+                auto *button = active->findChild<QAbstractButton *>(step.mid(6));
                 QVERIFY2(button, qPrintable(step));
                 QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(5, 5));
+            } else {
+                QVERIFY2(keys.contains(step), qPrintable(step));
+                QTest::keyClick(QApplication::focusWidget(), keys[step]);
             }
         }
-        QCOMPARE(fixture->visibleNames(), visible);
-        QCOMPARE(fixture->activeName(), visible.last());
-        QCOMPARE(fixture->platform.endCount, ends);
-        QVERIFY(fixture->platform.messages.isEmpty());
+        QTEST(fixture.visibleNames().join(' '), "visible");
+        QTEST(fixture.activeName(), "visible");
+        QTEST(fixture.platform.endCount, "ends");
+        QVERIFY(fixture.platform.messages.isEmpty());
     }
 
     void manual_data()
@@ -111,38 +81,35 @@ private slots:
         QTest::newRow("no manual") << false << true << "could not be found";
         QTest::newRow("no viewer") << true << false << "No program could be started";
     }
-    // The viewer runs beside the menu, which stays shown and usable.
+    // Manual by click and by Alt+M; the viewer runs beside the menu, which stays shown and usable.
     void manual()
     {
         QFETCH(bool, fileThere);
         QFETCH(bool, viewerStarts);
         QFETCH(QString, message);
-        const QString path = fixture->forms->paths().manual;
-        if (!fileThere)
-            QVERIFY(QFile::remove(path));
-        fixture->platform.startSucceeds = viewerStarts;
-        auto &menu = fixture->open<Intro>(FormId::Intro);
+        NavigationFixture fixture;
+        const QString path = fixture.forms->paths().manual;
+        QVERIFY(fileThere || QFile::remove(path));
+        fixture.platform.startSucceeds = viewerStarts;
+        auto &menu = fixture.open<Intro>(FormId::Intro);
         QTest::mouseClick(menu.Manual, Qt::LeftButton);
         QTest::keyClick(menu.windowHandle(), Qt::Key_M, Qt::AltModifier);
-        QTRY_COMPARE(fileThere ? fixture->platform.started.size() : fixture->platform.messages.size(), qsizetype(2));
-        QCOMPARE(fixture->platform.started.size(), fileThere ? 2 : 0);
-        for (const QStringList &command : fixture->platform.started)
-            QCOMPARE(command, (QStringList{"xdg-open", path}));
-        QCOMPARE(fixture->platform.messages.size(), message.isEmpty() ? 0 : 2);
-        for (const RecordedMessage &m : fixture->platform.messages) {
+        const QStringList command{"xdg-open", path};
+        const QList<QStringList> started = fileThere ? QList<QStringList>{command, command} : QList<QStringList>();
+        QTRY_COMPARE(fixture.platform.started, started);
+        QTRY_COMPARE(fixture.platform.messages.size(), message.isEmpty() ? 0 : 2);
+        for (const RecordedMessage &m : fixture.platform.messages) {
             QCOMPARE(m.icon, MessageIcon::Stop);
             QCOMPARE(m.title, kProgramTitle);
             QVERIFY2(m.text.contains(message) && m.text.contains(path), qPrintable(m.text));
         }
-        QCOMPARE(fixture->visibleNames(), QStringList{"Intro"});
-        QCOMPARE(fixture->activeName(), QString("Intro"));
-        QCOMPARE(fixture->platform.endCount, 0);
+        QCOMPARE(fixture.activeName(), QString("Intro"));
+        QCOMPARE(fixture.platform.endCount, 0);
     }
 
     // The program as main() builds it: on its menu, nothing else created.
     void programStartsOnTheMenu()
     {
-        fixture.reset();
         Application application;
         application.start();
         Forms &forms = application.forms();
@@ -152,9 +119,6 @@ private slots:
         QVERIFY(!forms.existing(FormId::About));
         QCOMPARE(forms.paths().manual, AppPaths::standard().manual);
     }
-
-private:
-    std::unique_ptr<NavigationFixture> fixture;
 };
 
 QTEST_MAIN(NavigationTest)
