@@ -1,6 +1,7 @@
 // What sets the three results pages apart: captions, echo lines, fonts and designed positions.
 #pragma once
 
+#include "core/case_fields.h"
 #include "core/waterway_kind.h"
 
 #include <QColor>
@@ -25,26 +26,13 @@ struct ButtonPlace
     double width = 0;
 };
 
-enum class CaseField {
-    DraughtAft,
-    DraughtFore,
-    Breadth,
-    BlockCoefficient,
-    ServiceSpeed,
-    MinUkc,
-    WaterDepth,
-    WaterwayWidth,
-    NaturalDepth,
-};
-
-// One line of the input echo: "<label><value with decimals><unit>".
+// One line of the input echo: the label, then the field's value with the decimals and unit
+// that the table of case fields gives it.
 struct EchoLine
 {
     QString box;   // objectName of its text box
     QString label; // 31 characters: the name padded with full stops, then ": "
     CaseField field = CaseField::DraughtAft;
-    int decimals = 2;
-    QString unit;
     QColor colour = Qt::black;
 };
 
