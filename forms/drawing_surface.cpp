@@ -31,10 +31,15 @@ std::optional<float> toSingle(double value)
     return single;
 }
 
+bool paintable(double px, double py)
+{
+    return std::fabs(px) <= kPaintLimit && std::fabs(py) <= kPaintLimit;
+}
+
 // The designed platform drew on whole pixels.
 QPoint onPixels(double px, double py)
 {
-    return QPoint(int(std::lround(px)), int(std::lround(py)));
+    return QPoint(int(std::floor(px + 0.5)), int(std::floor(py + 0.5)));
 }
 
 QFont withoutKerning(QFont font)
@@ -53,7 +58,9 @@ QString printedNumber(double value, const RegionalNumbers &numbers)
     if (!(magnitude < 1e14) || twice != std::floor(twice))
         return numbers.printed(value);
     const auto whole = static_cast<qint64>(magnitude);
-    QString text = value < 0 ? numbers.locale().negativeSign() : QStringLiteral(" ");
+    QString text;
+    text.reserve(24);
+    text += value < 0 ? numbers.locale().negativeSign() : QStringLiteral(" ");
     const bool half = twice != 2.0 * double(whole);
     // No zero before the decimal separator: 0.5 prints as " .5 ".
     if (whole != 0 || !half)
@@ -247,6 +254,8 @@ void DrawingSurface::setDrawStyle(DrawStyle style)
 
 void DrawingSurface::setFont(const QFont &font)
 {
+    if (withoutKerning(font) == m_font)
+        return;
     m_font = withoutKerning(font);
     m_glyphs.reset();
     forgetStrokes();
@@ -313,21 +322,22 @@ const DrawingSurface::Glyphs &DrawingSurface::glyphs() const
 
 bool DrawingSurface::firstTime(const Stroke &stroke)
 {
-    // Repeats come one after another as a rule; a look at the last stroke spares the hash.
-    if (m_hasLastStroke && stroke == m_lastStroke)
+    // Repeats come one after another as a rule, lines between texts too; a look at the last
+    // stroke of the kind spares the hash.
+    std::optional<Stroke> &last = m_lastOfKind[std::size_t(stroke.kind)];
+    if (last == stroke)
         return false;
-    m_lastStroke = stroke;
-    m_hasLastStroke = true;
-    if (m_strokes.contains(stroke))
-        return false;
+    last = stroke;
+    const qsizetype before = m_strokes.size();
     m_strokes.insert(stroke);
-    return true;
+    return m_strokes.size() != before;
 }
 
 void DrawingSurface::forgetStrokes()
 {
     m_strokes.clear();
-    m_hasLastStroke = false;
+    m_lastOfKind = {};
+    m_lastText.clear();
 }
 
 void DrawingSurface::fillBackground()
@@ -351,10 +361,6 @@ void DrawingSurface::Cls()
     record(DrawRecord::Op::Clear, 0, 0, 0, 0);
 }
 
-bool DrawingSurface::paintable(double px, double py) const
-{
-    return std::fabs(px) <= kPaintLimit && std::fabs(py) <= kPaintLimit;
-}
 
 void DrawingSurface::Line(double x1, double y1, double x2, double y2)
 {
@@ -430,19 +436,25 @@ void DrawingSurface::drawText(QPoint topLeft, const QString &text)
         return;
     }
     // Glyph by glyph, so that a glyph already on the same pixels in the same colour is not
-    // laid over itself: a smoothed edge drawn twice would come out darker.
+    // laid over itself: a smoothed edge drawn twice would come out darker. Texts printed one
+    // over the other share most glyphs with the text before, which spares the hash.
     QList<quint32> indexes;
     QList<QPointF> positions;
+    QList<Stroke> &strokes = m_thisText;
+    strokes.clear();
     qreal x = 0;
     for (QChar ch : text) {
         const char16_t c = ch.unicode();
-        const QPointF at(topLeft.x() + x, baseline);
-        if (firstTime({Stroke::Kind::Glyph, qint32(glyphs.index[c]), qint32(std::lround(at.x() * 64)), baseline})) {
+        const Stroke glyph{Stroke::Kind::Glyph, qint32(glyphs.index[c]), qRound((topLeft.x() + x) * 64), baseline};
+        const bool sameAsBefore = strokes.size() < m_lastText.size() && m_lastText[strokes.size()] == glyph;
+        if (!sameAsBefore && firstTime(glyph)) {
             indexes.append(glyphs.index[c]);
             positions.append(QPointF(x, 0));
         }
+        strokes.append(glyph);
         x += glyphs.advance[c];
     }
+    m_lastText.swap(strokes);
     if (indexes.isEmpty())
         return;
     QGlyphRun run;

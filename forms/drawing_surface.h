@@ -14,6 +14,7 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QPainter;
 
@@ -161,14 +162,13 @@ private:
     void drawText(QPoint topLeft, const QString &text);
     void fillBackground();
     void record(DrawRecord::Op op, double x1, double y1, double x2, double y2, const QString &text = {});
-    bool paintable(double px, double py) const;
     void applyTwipsScale();
 
     QImage m_image;
     std::unique_ptr<QPainter> m_painter; // open only during a pass
     QSet<Stroke> m_strokes;
-    Stroke m_lastStroke;
-    bool m_hasLastStroke = false;
+    std::array<std::optional<Stroke>, 3> m_lastOfKind; // the last line, point and glyph put down
+    QList<Stroke> m_lastText, m_thisText;              // the glyphs of the last text, and a scratch list
     mutable std::unique_ptr<Glyphs> m_glyphs; // built on first use for the current font
     bool m_userScale = false;
     double m_scaleLeft = 0, m_scaleTop = 0, m_scaleWidth = 1, m_scaleHeight = 1;
