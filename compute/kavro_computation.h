@@ -1,44 +1,45 @@
-// Kavro (shallow-water sinkage) of a case: the numbers behind a results page and its texts.
+// Kavro (shallow-water sinkage) of a case: the numbers behind a results page.
 #pragma once
 
-#include "core/regional_numbers.h"
 #include "core/active_case.h"
+#include "core/regional_numbers.h"
 #include "core/waterway_kind.h"
 
-#include <QString>
+#include <optional>
 
 namespace kavro {
 
-struct KavroResult
+// Where along the hull the largest kavro is likely to occur.
+enum class KavroPlace { Stern, Bow, BowAndStern };
+
+struct Kavro
 {
-    // False when the case has no defined result (no water left beside the ship, or a value
-    // that is not finite); the texts then read ": N/A" and the numbers are not to be used.
-    bool hasResult = false;
     double T = 0;     // governing draught, m
     double As = 0;    // ship section area, m²
     double FB = 0;    // width of influence, in ship breadths
     double Ac = 0;    // waterway section area, m²
     double S2 = 0;    // blockage factor
     double K = 0;     // sinkage coefficient, m per knot^2.08
-    double Vmax = 0;  // maximum allowed speed, knots
-    double Vcrit = 0; // critical speed, knots
-    QString MaxShipSpeed;
-    QString MaxKavro;
-    QString MaxKavroOccur;
-    QString MaxDraughtPrompt;
-    QString MaxDraught;
+    // Maximum allowed speed, knots; none when the critical speed or the ship's own service
+    // speed already limits it, so that there is no allowed speed to report.
+    std::optional<double> Vmax;
+    double Vcrit = 0;              // critical speed, knots
+    double maxKavro = 0;           // kavro at the maximum allowed speed: H - T - UKCmin, m
+    KavroPlace place = KavroPlace::Bow;
+    double remainingClearance = 0; // what is left at that speed: the required minimum, m
 };
 
-KavroResult computeKavro(WaterwayKind kind, const ActiveCase &activeCase, const RegionalNumbers &numbers);
+// None when the case has no defined result: no water left beside the ship, or a value that
+// is not finite.
+std::optional<Kavro> computeKavro(WaterwayKind kind, const ActiveCase &activeCase, const RegionalNumbers &numbers);
 
 // Kavro in metres at a speed in knots: K × knots^2.08.
 double kavroAtSpeed(double K, double knots);
 
-// The maximum-speed text: ": N/A" when the critical speed or the service speed already
-// limits the ship, otherwise the allowed speed in whole knots.
-QString maxShipSpeedText(double vmax, double vcrit, double serviceSpeed);
+// The speed at which the kavro uses up the clearance, as a limit worth reporting: none above
+// the critical speed or at and above the service speed.
+std::optional<double> allowedSpeed(double vmax, double vcrit, double serviceSpeed);
 
-// Where the largest kavro is likely: ": Stern", ": Bow" or ": Bow&Stern".
-QString maxKavroOccurText(double draughtAft, double draughtFore, double blockCoefficient);
+KavroPlace maxKavroPlace(double draughtAft, double draughtFore, double blockCoefficient);
 
 } // namespace kavro

@@ -4,7 +4,9 @@
 #include "forms/font_faces.h"
 #include "core/regional_numbers.h"
 
+#include <QFontMetrics>
 #include <QFontMetricsF>
+#include <QGlyphRun>
 #include <QPainter>
 #include <QPen>
 #include <algorithm>
@@ -29,6 +31,45 @@ std::optional<float> toSingle(double value)
     return single;
 }
 
+bool paintable(double px, double py)
+{
+    return std::fabs(px) <= kPaintLimit && std::fabs(py) <= kPaintLimit;
+}
+
+// The designed platform drew on whole pixels.
+QPoint onPixels(double px, double py)
+{
+    return QPoint(int(std::floor(px + 0.5)), int(std::floor(py + 0.5)));
+}
+
+QFont withoutKerning(QFont font)
+{
+    font.setKerning(false);
+    return font;
+}
+
+// Whole and half numbers, all that the graph's axes print as a rule, are written straight from
+// their digits: the general conversion costs more than drawing the number, and a graph near its
+// 16-bit depth range prints 65,000 of them.
+QString printedNumber(double value, const RegionalNumbers &numbers)
+{
+    const double magnitude = std::fabs(value);
+    const double twice = magnitude * 2;
+    if (!(magnitude < 1e14) || twice != std::floor(twice))
+        return numbers.printed(value);
+    const auto whole = static_cast<qint64>(magnitude);
+    QString text;
+    text.reserve(24);
+    text += value < 0 ? numbers.locale().negativeSign() : QStringLiteral(" ");
+    const bool half = twice != 2.0 * double(whole);
+    // No zero before the decimal separator: 0.5 prints as " .5 ".
+    if (whole != 0 || !half)
+        text += QString::number(whole);
+    if (half)
+        text += numbers.locale().decimalPoint() + QLatin1Char('5');
+    return text + QLatin1Char(' ');
+}
+
 QImage blankImage(QSize pixels, const QColor &background)
 {
     QImage image(pixels, QImage::Format_RGB32);
@@ -38,20 +79,50 @@ QImage blankImage(QSize pixels, const QColor &background)
     return image;
 }
 
-// The drawing is crisp like the old one: no smoothing of lines or text.
+// Lines, ticks and dashes stay crisp, one pixel where designed; text is smoothed like every
+// other text of the page.
 void preparePainter(QPainter &painter)
 {
     painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
 }
 
 } // namespace
 
 DrawingSurface::DrawingSurface(QSize clientSize)
-    : m_font(designedFont(QStringLiteral("MS Sans Serif"), 8.25))
+    : m_font(withoutKerning(designedFont(QStringLiteral("MS Sans Serif"), 8.25)))
 {
     m_image = blankImage(clientSize.expandedTo(QSize(1, 1)), m_backColor);
     applyTwipsScale();
+}
+
+DrawingSurface::~DrawingSurface() = default;
+
+DrawingSurface::Pass::Pass(DrawingSurface &surface)
+{
+    if (surface.m_painter)
+        return;
+    m_surface = &surface;
+    surface.m_painter = std::make_unique<QPainter>(&surface.m_image);
+    preparePainter(*surface.m_painter);
+}
+
+DrawingSurface::Pass::~Pass()
+{
+    if (m_surface)
+        m_surface->m_painter.reset();
+}
+
+template<class Paint>
+void DrawingSurface::paint(Paint &&paint)
+{
+    if (m_painter) {
+        paint(*m_painter);
+        return;
+    }
+    QPainter painter(&m_image);
+    preparePainter(painter);
+    paint(painter);
 }
 
 QColor DrawingSurface::QBColor(int n)
@@ -82,7 +153,15 @@ void DrawingSurface::setClientSize(QSize pixels)
         QPainter painter(&resized);
         painter.drawImage(0, 0, m_image);
     }
+    // A pass keeps painting, on the new image.
+    const bool inPass = m_painter != nullptr;
+    m_painter.reset();
     m_image = resized;
+    forgetStrokes();
+    if (inPass) {
+        m_painter = std::make_unique<QPainter>(&m_image);
+        preparePainter(*m_painter);
+    }
     if (!m_userScale)
         applyTwipsScale();
 }
@@ -152,15 +231,43 @@ double DrawingSurface::pixelsToHeight(double py) const
     return py * m_scaleHeight / m_image.height();
 }
 
+void DrawingSurface::setForeColor(const QColor &colour)
+{
+    if (colour != m_foreColor)
+        forgetStrokes();
+    m_foreColor = colour;
+}
+
 void DrawingSurface::setDrawWidth(int pixels)
 {
+    if (std::max(1, pixels) != m_drawWidth)
+        forgetStrokes();
     m_drawWidth = std::max(1, pixels);
+}
+
+void DrawingSurface::setDrawStyle(DrawStyle style)
+{
+    if (style != m_drawStyle)
+        forgetStrokes();
+    m_drawStyle = style;
+}
+
+void DrawingSurface::setFont(const QFont &font)
+{
+    if (withoutKerning(font) == m_font)
+        return;
+    m_font = withoutKerning(font);
+    m_glyphs.reset();
+    forgetStrokes();
 }
 
 void DrawingSurface::setFontSize(double points)
 {
-    if (std::isfinite(points) && points > 0)
-        m_font.setPointSizeF(points);
+    if (!std::isfinite(points) || points <= 0)
+        return;
+    QFont font = m_font;
+    font.setPointSizeF(points);
+    setFont(font);
 }
 
 void DrawingSurface::setBackColor(const QColor &colour)
@@ -183,17 +290,67 @@ void DrawingSurface::setCurrentY(double y)
 
 double DrawingSurface::textHeight() const
 {
-    return pixelsToHeight(QFontMetricsF(m_font, &m_image).height());
+    return pixelsToHeight(glyphs().lineHeight);
 }
 
-double DrawingSurface::textWidth(const QString &text) const
+const DrawingSurface::Glyphs &DrawingSurface::glyphs() const
 {
-    return pixelsToWidth(QFontMetricsF(m_font, &m_image).horizontalAdvance(text));
+    if (m_glyphs)
+        return *m_glyphs;
+    m_glyphs = std::make_unique<Glyphs>();
+    // The font as the image resolves it, at the image's 96 dots per inch.
+    const QFont font(m_font, &m_image);
+    m_glyphs->font = QRawFont::fromFont(font);
+    m_glyphs->ascent = QFontMetrics(font, &m_image).ascent();
+    m_glyphs->lineHeight = QFontMetricsF(font, &m_image).height();
+    if (!m_glyphs->font.isValid())
+        return *m_glyphs;
+    for (char16_t ch = 32; ch < 127; ++ch) {
+        const QChar qch(ch);
+        quint32 index = 0;
+        int count = 1;
+        if (!m_glyphs->font.glyphIndexesForChars(&qch, 1, &index, &count) || index == 0)
+            continue;
+        QPointF advance;
+        if (!m_glyphs->font.advancesForGlyphIndexes(&index, &advance, 1))
+            continue;
+        m_glyphs->index[ch] = index;
+        m_glyphs->advance[ch] = advance.x();
+    }
+    return *m_glyphs;
+}
+
+bool DrawingSurface::firstTime(const Stroke &stroke)
+{
+    // Repeats come one after another as a rule, lines between texts too; a look at the last
+    // stroke of the kind spares the hash.
+    std::optional<Stroke> &last = m_lastOfKind[std::size_t(stroke.kind)];
+    if (last == stroke)
+        return false;
+    last = stroke;
+    const qsizetype before = m_strokes.size();
+    m_strokes.insert(stroke);
+    return m_strokes.size() != before;
+}
+
+void DrawingSurface::forgetStrokes()
+{
+    m_strokes.clear();
+    m_lastOfKind = {};
+    m_lastText.clear();
 }
 
 void DrawingSurface::fillBackground()
 {
-    m_image.fill(m_backColor);
+    forgetStrokes();
+    if (!m_painter) {
+        m_image.fill(m_backColor);
+        return;
+    }
+    m_painter->save();
+    m_painter->setCompositionMode(QPainter::CompositionMode_Source);
+    m_painter->fillRect(m_image.rect(), m_backColor);
+    m_painter->restore();
 }
 
 void DrawingSurface::Cls()
@@ -204,27 +361,24 @@ void DrawingSurface::Cls()
     record(DrawRecord::Op::Clear, 0, 0, 0, 0);
 }
 
-bool DrawingSurface::paintable(double px, double py) const
-{
-    return std::fabs(px) <= kPaintLimit && std::fabs(py) <= kPaintLimit;
-}
 
 void DrawingSurface::Line(double x1, double y1, double x2, double y2)
 {
     const auto fx1 = toSingle(x1), fy1 = toSingle(y1), fx2 = toSingle(x2), fy2 = toSingle(y2);
     if (!fx1 || !fy1 || !fx2 || !fy2)
         return;
-    const QPointF from(xToPixels(*fx1), yToPixels(*fy1));
-    const QPointF to(xToPixels(*fx2), yToPixels(*fy2));
-    if (paintable(from.x(), from.y()) && paintable(to.x(), to.y())) {
-        QPainter painter(&m_image);
-        preparePainter(painter);
-        QPen pen(m_foreColor, m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-        // As on the old platform, dashes only exist for a one-pixel pen; wider lines stay solid.
-        if (m_drawStyle == DrawStyle::Dashed && m_drawWidth == 1)
-            pen.setDashPattern({18.0, 6.0});
-        painter.setPen(pen);
-        painter.drawLine(from, to);
+    const double px1 = xToPixels(*fx1), py1 = yToPixels(*fy1), px2 = xToPixels(*fx2), py2 = yToPixels(*fy2);
+    if (paintable(px1, py1) && paintable(px2, py2)) {
+        const QPoint from = onPixels(px1, py1), to = onPixels(px2, py2);
+        if (firstTime({Stroke::Kind::Line, from.x(), from.y(), to.x(), to.y()}))
+            paint([&](QPainter &painter) {
+            QPen pen(m_foreColor, m_drawWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
+            // As on the old platform, dashes only exist for a one-pixel pen; wider lines stay solid.
+            if (m_drawStyle == DrawStyle::Dashed && m_drawWidth == 1)
+                pen.setDashPattern({18.0, 6.0});
+            painter.setPen(pen);
+            painter.drawLine(from, to);
+            });
     }
     record(DrawRecord::Op::Line, *fx1, *fy1, *fx2, *fy2);
     m_currentX = *fx2;
@@ -241,12 +395,14 @@ void DrawingSurface::PSet(double x, double y)
     const auto fx = toSingle(x), fy = toSingle(y);
     if (!fx || !fy)
         return;
-    const QPointF at(xToPixels(*fx), yToPixels(*fy));
-    if (paintable(at.x(), at.y())) {
-        QPainter painter(&m_image);
-        preparePainter(painter);
-        painter.setPen(QPen(m_foreColor, m_drawWidth, Qt::SolidLine, Qt::RoundCap));
-        painter.drawPoint(at);
+    const double px = xToPixels(*fx), py = yToPixels(*fy);
+    if (paintable(px, py)) {
+        const QPoint at = onPixels(px, py);
+        if (firstTime({Stroke::Kind::Point, at.x(), at.y()}))
+            paint([&](QPainter &painter) {
+                painter.setPen(QPen(m_foreColor, m_drawWidth, Qt::SolidLine, Qt::RoundCap));
+                painter.drawPoint(at);
+            });
     }
     record(DrawRecord::Op::Point, *fx, *fy, *fx, *fy);
     m_currentX = *fx;
@@ -255,25 +411,65 @@ void DrawingSurface::PSet(double x, double y)
 
 void DrawingSurface::Print(const QString &text)
 {
-    const QPointF topLeft(xToPixels(m_currentX), yToPixels(m_currentY));
-    if (paintable(topLeft.x(), topLeft.y())) {
-        QFont font = m_font;
-        font.setStyleStrategy(QFont::NoAntialias);
-        QPainter painter(&m_image);
-        preparePainter(painter);
-        painter.setFont(font);
-        painter.setPen(m_foreColor);
-        const QFontMetricsF metrics(font, &m_image);
-        painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
-    }
+    const double px = xToPixels(m_currentX), py = yToPixels(m_currentY);
+    if (paintable(px, py))
+        drawText(onPixels(px, py), text);
     record(DrawRecord::Op::Text, m_currentX, m_currentY, m_currentX, m_currentY, text);
     setCurrentX(m_scaleLeft);
     setCurrentY(double(m_currentY) + textHeight());
 }
 
+void DrawingSurface::drawText(QPoint topLeft, const QString &text)
+{
+    const Glyphs &glyphs = this->glyphs();
+    const int baseline = topLeft.y() + glyphs.ascent;
+    const bool ownGlyphs = std::all_of(text.begin(), text.end(), [&glyphs](QChar ch) {
+        return ch.unicode() < 128 && glyphs.index[ch.unicode()] != 0;
+    });
+    // A character outside the font's own glyphs needs the platform's fallback faces.
+    if (!ownGlyphs) {
+        paint([&](QPainter &painter) {
+            painter.setFont(m_font);
+            painter.setPen(m_foreColor);
+            painter.drawText(QPoint(topLeft.x(), baseline), text);
+        });
+        return;
+    }
+    // Glyph by glyph, so that a glyph already on the same pixels in the same colour is not
+    // laid over itself: a smoothed edge drawn twice would come out darker. Texts printed one
+    // over the other share most glyphs with the text before, which spares the hash.
+    QList<quint32> indexes;
+    QList<QPointF> positions;
+    QList<Stroke> &strokes = m_thisText;
+    strokes.clear();
+    qreal x = 0;
+    for (QChar ch : text) {
+        const char16_t c = ch.unicode();
+        const Stroke glyph{Stroke::Kind::Glyph, qint32(glyphs.index[c]), qRound((topLeft.x() + x) * 64), baseline};
+        const bool sameAsBefore = strokes.size() < m_lastText.size() && m_lastText[strokes.size()] == glyph;
+        if (!sameAsBefore && firstTime(glyph)) {
+            indexes.append(glyphs.index[c]);
+            positions.append(QPointF(x, 0));
+        }
+        strokes.append(glyph);
+        x += glyphs.advance[c];
+    }
+    m_lastText.swap(strokes);
+    if (indexes.isEmpty())
+        return;
+    QGlyphRun run;
+    run.setRawFont(glyphs.font);
+    run.setGlyphIndexes(indexes);
+    run.setPositions(positions);
+    paint([&](QPainter &painter) {
+        painter.setPen(m_foreColor);
+        painter.drawGlyphRun(QPointF(topLeft.x(), baseline), run);
+    });
+}
+
 void DrawingSurface::PrintNumber(double value, const RegionalNumbers &numbers)
 {
-    Print(numbers.printed(value));
+    Print(printedNumber(value, numbers));
 }
 
 void DrawingSurface::record(DrawRecord::Op op, double x1, double y1, double x2, double y2, const QString &text)

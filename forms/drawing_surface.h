@@ -6,9 +6,17 @@
 #include <QFont>
 #include <QImage>
 #include <QList>
+#include <QPoint>
+#include <QRawFont>
+#include <QSet>
 #include <QSize>
 #include <QString>
+#include <array>
 #include <cstdint>
+#include <memory>
+#include <optional>
+
+class QPainter;
 
 namespace kavro {
 
@@ -34,6 +42,23 @@ public:
     static constexpr int kTwipsPerPixel = 15;
 
     explicit DrawingSurface(QSize clientSize = QSize(640, 480));
+    ~DrawingSurface();
+    DrawingSurface(const DrawingSurface &) = delete;
+    DrawingSurface &operator=(const DrawingSurface &) = delete;
+
+    // Holds one painter on the image for a whole drawing; primitives drawn outside a pass
+    // open their own. A pass inside a pass changes nothing.
+    class Pass
+    {
+    public:
+        explicit Pass(DrawingSurface &surface);
+        ~Pass();
+        Pass(const Pass &) = delete;
+        Pass &operator=(const Pass &) = delete;
+
+    private:
+        DrawingSurface *m_surface = nullptr;
+    };
 
     // The 16-colour palette by number (0 black ... 7 light grey, 8 dark grey ... 15 white);
     // a number outside 0..15 gives black.
@@ -68,13 +93,14 @@ public:
 
     // State that clearing keeps.
     QColor foreColor() const { return m_foreColor; }
-    void setForeColor(const QColor &colour) { m_foreColor = colour; }
+    void setForeColor(const QColor &colour);
     int drawWidth() const { return m_drawWidth; }
     void setDrawWidth(int pixels);
     DrawStyle drawStyle() const { return m_drawStyle; }
-    void setDrawStyle(DrawStyle style) { m_drawStyle = style; }
+    void setDrawStyle(DrawStyle style);
     QFont font() const { return m_font; }
-    void setFont(const QFont &font) { m_font = font; }
+    // Texts are set glyph by glyph without kerning, as the designed platform wrote them.
+    void setFont(const QFont &font);
     void setFontSize(double points);
     QColor backColor() const { return m_backColor; }
     // Like the old runtime, a new background colour also wipes what is drawn; the pen stays.
@@ -87,14 +113,14 @@ public:
     void setCurrentX(double x);
     void setCurrentY(double y);
 
-    // Height of one text line and width of a text, in user units.
+    // Height of one text line in user units.
     double textHeight() const;
-    double textWidth(const QString &text) const;
 
     // Fills with the background colour and puts the pen on the scale's top-left.
     void Cls();
-    // Coordinates are taken in single precision; a line or point with a coordinate that is not
-    // finite is dropped whole and leaves the pen where it was.
+    // Coordinates are taken in single precision and land on whole pixels, as on the designed
+    // platform; a line or point with a coordinate that is not finite is dropped whole and leaves
+    // the pen where it was.
     void Line(double x1, double y1, double x2, double y2);
     void LineTo(double x, double y);
     void PSet(double x, double y);
@@ -107,12 +133,43 @@ public:
     void clearRecords() { m_records.clear(); }
 
 private:
+    // A line, point or glyph as it lands on the pixels.
+    struct Stroke
+    {
+        enum class Kind : quint8 { Line, Point, Glyph };
+        Kind kind = Kind::Line;
+        qint32 a = 0, b = 0, c = 0, d = 0;
+        bool operator==(const Stroke &other) const = default;
+        friend size_t qHash(const Stroke &s, size_t seed = 0) { return qHashMulti(seed, quint8(s.kind), s.a, s.b, s.c, s.d); }
+    };
+    // The glyphs of the printable ASCII characters in the current font.
+    struct Glyphs
+    {
+        QRawFont font;
+        int ascent = 0;
+        double lineHeight = 0;
+        std::array<quint32, 128> index{};
+        std::array<qreal, 128> advance{};
+    };
+
+    template<class Paint>
+    void paint(Paint &&paint);
+    // False when the same pen has already put this stroke on the pixels since it last changed:
+    // drawing it again in its own colour changes nothing.
+    bool firstTime(const Stroke &stroke);
+    void forgetStrokes();
+    const Glyphs &glyphs() const;
+    void drawText(QPoint topLeft, const QString &text);
     void fillBackground();
     void record(DrawRecord::Op op, double x1, double y1, double x2, double y2, const QString &text = {});
-    bool paintable(double px, double py) const;
     void applyTwipsScale();
 
     QImage m_image;
+    std::unique_ptr<QPainter> m_painter; // open only during a pass
+    QSet<Stroke> m_strokes;
+    std::array<std::optional<Stroke>, 3> m_lastOfKind; // the last line, point and glyph put down
+    QList<Stroke> m_lastText, m_thisText;              // the glyphs of the last text, and a scratch list
+    mutable std::unique_ptr<Glyphs> m_glyphs; // built on first use for the current font
     bool m_userScale = false;
     double m_scaleLeft = 0, m_scaleTop = 0, m_scaleWidth = 1, m_scaleHeight = 1;
     QColor m_foreColor = Qt::black;

@@ -1,27 +1,22 @@
 // The input echo of a results page.
 #include "results/input_echo.h"
 
-#include "core/regional_numbers.h"
 #include "core/active_case.h"
+#include "core/case_fields.h"
+#include "core/regional_numbers.h"
+
+#include <variant>
 
 namespace kavro {
 
 namespace {
 
-double fieldValue(CaseField field, const ActiveCase &activeCase, const RegionalNumbers &numbers)
+// The text fields are converted afresh with the regional settings; the service speed is a number.
+double fieldValue(const CaseFieldSpec &spec, const ActiveCase &activeCase, const RegionalNumbers &numbers)
 {
-    switch (field) {
-    case CaseField::DraughtAft: return numbers.toDouble(activeCase.DraughtAft);
-    case CaseField::DraughtFore: return numbers.toDouble(activeCase.DraughtFore);
-    case CaseField::Breadth: return numbers.toDouble(activeCase.Breadth);
-    case CaseField::BlockCoefficient: return numbers.toDouble(activeCase.BlockCoefficient);
-    case CaseField::ServiceSpeed: return activeCase.ServiceSpeed;
-    case CaseField::MinUkc: return numbers.toDouble(activeCase.MinUkc);
-    case CaseField::WaterDepth: return numbers.toDouble(activeCase.WaterDepth);
-    case CaseField::WaterwayWidth: return numbers.toDouble(activeCase.WaterwayWidth);
-    case CaseField::NaturalDepth: return numbers.toDouble(activeCase.NaturalDepth);
-    }
-    return 0.0;
+    if (const auto *text = std::get_if<QString ActiveCase::*>(&spec.member))
+        return numbers.toDouble(activeCase.**text);
+    return activeCase.*std::get<double ActiveCase::*>(spec.member);
 }
 
 } // namespace
@@ -29,9 +24,10 @@ double fieldValue(CaseField field, const ActiveCase &activeCase, const RegionalN
 QStringList inputEcho(const ResultsDesign &design, const ActiveCase &activeCase, const RegionalNumbers &numbers)
 {
     QStringList lines;
-    for (const EchoLine &line : design.echo)
-        lines.append(line.label + numbers.format(fieldValue(line.field, activeCase, numbers), line.decimals)
-                     + line.unit);
+    for (const EchoLine &line : design.echo) {
+        const CaseFieldSpec &spec = caseField(line.field);
+        lines.append(line.label + numbers.format(fieldValue(spec, activeCase, numbers), spec.echoDecimals) + spec.unit);
+    }
     return lines;
 }
 

@@ -1,16 +1,15 @@
 // The kavro graph: axes, ticks, grid, curve, grounding and clearance lines.
 #include "results/kavro_graph.h"
 
-#include "forms/drawing_surface.h"
+#include "compute/kavro_computation.h"
 #include "core/regional_numbers.h"
+#include "forms/drawing_surface.h"
 
 #include <cmath>
 
 namespace kavro {
 
 namespace {
-
-const QString kNotAvailable = QStringLiteral(": N/A");
 
 constexpr int kBackgroundColour = 7;
 constexpr int kAxisColour = 1;
@@ -84,6 +83,7 @@ void printTwoLineLabel(DrawingSurface &surface, const Geometry &g, const QString
 GraphOutputs drawKavroGraph(DrawingSurface &surface, const GraphInputs &in, const RegionalNumbers &numbers)
 {
     GraphOutputs out;
+    const DrawingSurface::Pass pass(surface);
     surface.setFontSize(kFontPoints);
     surface.setBackColor(DrawingSurface::QBColor(kBackgroundColour));
 
@@ -149,20 +149,19 @@ GraphOutputs drawKavroGraph(DrawingSurface &surface, const GraphInputs &in, cons
     surface.PSet(X0, Y0);
     surface.setForeColor(DrawingSurface::QBColor(kCurveColour));
     for (double V = 0; V <= Xmax; V += 1)
-        surface.LineTo(X0 + V, Y0 + in.K * std::pow(V, 2.08));
+        surface.LineTo(X0 + V, Y0 + kavroAtSpeed(in.K, V));
 
-    const bool notAvailable = in.speedText == kNotAvailable;
-    if (notAvailable) {
+    if (!in.allowedSpeed) {
         // No allowed speed: report the kavro and clearance at the last knot plotted.
         const double kv = double(surface.currentY()) - Y0;
-        out.maxKavro = QStringLiteral(": ") + numbers.format(kv, 1) + QStringLiteral(" m");
-        out.maxDraught = QStringLiteral(": ") + numbers.format((in.H - in.T) - kv, 1) + QStringLiteral(" m");
+        out.lastKnotKavro = kv;
+        out.lastKnotClearance = (in.H - in.T) - kv;
     }
     surface.setDrawWidth(1);
 
     const double groundingY = (Y0 + in.H) - in.T;
     std::optional<float> groundingLabelY;
-    if (!notAvailable && Ymax > in.H - in.T) {
+    if (in.allowedSpeed && Ymax > in.H - in.T) {
         surface.setDrawWidth(2);
         surface.PSet(X0, groundingY);
         surface.setForeColor(DrawingSurface::colorFromValue(kGroundingColourValue));
@@ -174,7 +173,7 @@ GraphOutputs drawKavroGraph(DrawingSurface &surface, const GraphInputs &in, cons
         surface.setForeColor(DrawingSurface::QBColor(kLeftOverColour));
     }
 
-    if (!notAvailable && in.UKCmin != 0 && Ymax > (in.H - in.UKCmin) - in.T) {
+    if (in.allowedSpeed && in.UKCmin != 0 && Ymax > (in.H - in.UKCmin) - in.T) {
         const double clearanceY = groundingY - in.UKCmin;
         surface.setDrawWidth(2);
         surface.PSet(X0, clearanceY);

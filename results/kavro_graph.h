@@ -1,7 +1,6 @@
 // The graph of kavro against ship speed that every results page draws on its surface.
 #pragma once
 
-#include <QString>
 #include <optional>
 
 namespace kavro {
@@ -16,7 +15,7 @@ struct GraphInputs
     double H = 0;       // water depth, m
     double UKCmin = 0;  // required minimum under-keel clearance, m
     double SS = 0;      // service speed, knots
-    QString speedText;  // the text of the maximum allowed speed box
+    bool allowedSpeed = true; // whether the case has a maximum allowed speed to report
 };
 
 struct GraphOutputs
@@ -24,7 +23,9 @@ struct GraphOutputs
     bool drawn = false; // false: nothing could be drawn, the values below mean nothing
     float numberColumn = 0; // x of the kavro axis numbers
     float captionFoot = 0;  // pen y just after the kavro axis caption
-    std::optional<QString> maxKavro, maxDraught; // set only when the speed text is ": N/A"
+    // Without an allowed speed: the kavro at the last whole knot plotted, as the pen holds it,
+    // and the clearance that remains at that speed, m.
+    std::optional<double> lastKnotKavro, lastKnotClearance;
 
     std::optional<int> Vcap; // graph speed cap, knots; none when the depth is too large to form it
     double Xmax = 0;      // graph end speed, knots

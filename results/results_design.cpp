@@ -13,18 +13,12 @@ const QColor kEchoDarkGrey(64, 64, 64);
 QList<EchoLine> shipLines(const QColor &colour)
 {
     return {
-        {QStringLiteral("text1"), QStringLiteral("Draught at aft perpendicular.: "), CaseField::DraughtAft, 2,
-         QStringLiteral(" m"), colour},
-        {QStringLiteral("Text2"), QStringLiteral("Draught at fore perpendicular: "), CaseField::DraughtFore, 2,
-         QStringLiteral(" m"), colour},
-        {QStringLiteral("Text3"), QStringLiteral("Breadth......................: "), CaseField::Breadth, 2,
-         QStringLiteral(" m"), colour},
-        {QStringLiteral("Text4"), QStringLiteral("Block coefficient............: "), CaseField::BlockCoefficient, 2,
-         QString(), colour},
-        {QStringLiteral("Text5"), QStringLiteral("Service speed................: "), CaseField::ServiceSpeed, 1,
-         QStringLiteral(" kts"), colour},
-        {QStringLiteral("text6"), QStringLiteral("Min. under-keel clearance....: "), CaseField::MinUkc, 2,
-         QStringLiteral(" m"), kEchoBlack},
+        {QStringLiteral("text1"), QStringLiteral("Draught at aft perpendicular.: "), CaseField::DraughtAft, colour},
+        {QStringLiteral("Text2"), QStringLiteral("Draught at fore perpendicular: "), CaseField::DraughtFore, colour},
+        {QStringLiteral("Text3"), QStringLiteral("Breadth......................: "), CaseField::Breadth, colour},
+        {QStringLiteral("Text4"), QStringLiteral("Block coefficient............: "), CaseField::BlockCoefficient, colour},
+        {QStringLiteral("Text5"), QStringLiteral("Service speed................: "), CaseField::ServiceSpeed, colour},
+        {QStringLiteral("text6"), QStringLiteral("Min. under-keel clearance....: "), CaseField::MinUkc, kEchoBlack},
     };
 }
 
@@ -43,8 +37,7 @@ ResultsDesign depthRestricted()
     d.echoTop = 4920;
     d.echoWidth = 4095;
     d.echo = shipLines(kEchoBlack);
-    d.echo.append({QStringLiteral("Text7"), QStringLiteral("Water depth..................: "), CaseField::WaterDepth,
-                   2, QStringLiteral(" m"), kEchoBlack});
+    d.echo.append({QStringLiteral("Text7"), QStringLiteral("Water depth..................: "), CaseField::WaterDepth, kEchoBlack});
     d.mainResultsIsFrame3 = true;
     d.mainResultsFrame = {4560, 4680, 4935, 1455};
     d.buttonBox = {4560, 6120, 4935, 735};
@@ -76,9 +69,8 @@ ResultsDesign canal()
     d.echoWidth = 4215;
     d.echo = shipLines(kEchoDarkGrey);
     d.echo.append({QStringLiteral("Text7"), QStringLiteral("Canal width..................: "),
-                   CaseField::WaterwayWidth, 0, QStringLiteral(" m"), kEchoDarkGrey});
-    d.echo.append({QStringLiteral("Text9"), QStringLiteral("Canal depth..................: "), CaseField::WaterDepth,
-                   2, QStringLiteral(" m"), kEchoDarkGrey});
+                   CaseField::WaterwayWidth, kEchoDarkGrey});
+    d.echo.append({QStringLiteral("Text9"), QStringLiteral("Canal depth..................: "), CaseField::WaterDepth, kEchoDarkGrey});
     d.mainResultsIsFrame3 = false;
     d.mainResultsFrame = {4560, 4560, 4935, 1575};
     d.buttonBox = {4560, 6120, 4935, 735};
@@ -112,11 +104,11 @@ ResultsDesign channel()
     d.lastEchoHeight = 240;
     d.echo = shipLines(kEchoDarkGrey);
     d.echo.append({QStringLiteral("Text7"), QStringLiteral("Channel width................: "),
-                   CaseField::WaterwayWidth, 0, QStringLiteral(" m"), kEchoDarkGrey});
+                   CaseField::WaterwayWidth, kEchoDarkGrey});
     d.echo.append({QStringLiteral("Text9"), QStringLiteral("Channel depth................: "),
-                   CaseField::WaterDepth, 2, QStringLiteral(" m"), kEchoDarkGrey});
+                   CaseField::WaterDepth, kEchoDarkGrey});
     d.echo.append({QStringLiteral("Text10"), QStringLiteral("Natural depth................: "),
-                   CaseField::NaturalDepth, 2, QStringLiteral(" m"), kEchoDarkGrey});
+                   CaseField::NaturalDepth, kEchoDarkGrey});
     d.mainResultsIsFrame3 = false;
     d.mainResultsFrame = {4560, 4560, 4935, 1695};
     d.buttonBox = {4560, 6240, 4935, 735};

@@ -26,14 +26,13 @@ struct ButtonPlace
     double width = 0;
 };
 
-// One line of the input echo: "<label><value with decimals><unit>".
+// One line of the input echo: the label, then the field's value with the decimals and unit
+// that the table of case fields gives it.
 struct EchoLine
 {
     QString box;   // objectName of its text box
     QString label; // 31 characters: the name padded with full stops, then ": "
     CaseField field = CaseField::DraughtAft;
-    int decimals = 2;
-    QString unit;
     QColor colour = Qt::black;
 };
 

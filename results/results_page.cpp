@@ -3,10 +3,11 @@
 
 #include "forms/font_faces.h"
 #include "forms/forms.h"
-#include "compute/kavro_computation.h"
 #include "results/input_echo.h"
 #include "results/kavro_graph.h"
 #include "results/panel_layout.h"
+#include "results/result_texts.h"
+#include "results/value_box.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -69,6 +70,17 @@ QLineEdit *displayBox(QWidget *parent, const QString &name, const QString &text,
     // Inside a frame the frame's style sheet would otherwise give the box a white ground.
     box->setStyleSheet(QStringLiteral("QLineEdit { background-color: rgb(192, 192, 192); color: %1; border: none; }")
                            .arg(colour.name()));
+    return box;
+}
+
+ValueBox *valueBox(QWidget *parent, const QString &name, const QString &text, const QFont &font,
+                 const QColor &colour = Qt::black)
+{
+    auto *box = new ValueBox(text, parent);
+    box->setObjectName(name);
+    box->setFont(font);
+    box->setAutoFillBackground(true);
+    paintBackground(box, kLightGrey, colour);
     return box;
 }
 
@@ -180,19 +192,18 @@ void ResultsPage::createResults()
 
     // The clearance prompt is a box on the page over the frame, in the fourth row.
     const TwipsRect &p = m_design.maxDraughtPrompt;
-    MaxDraughtPrompt = displayBox(this, QStringLiteral("MaxDraughtPrompt"),
-                                  QStringLiteral("Remaining under-keel clearance"), promptFont);
+    MaxDraughtPrompt = displayBox(this, QStringLiteral("MaxDraughtPrompt"), kRemainingClearancePrompt, promptFont);
     placeTwips(MaxDraughtPrompt, p.left, p.top, p.width, p.height);
 
     QWidget *valueParent = m_design.valueBoxesInFrame ? static_cast<QWidget *>(main) : this;
     const QFont valueFont = designedFont(QStringLiteral("Times New Roman"), 9.75, true);
-    MaxShipSpeed = displayBox(valueParent, QStringLiteral("MaxShipSpeed"), QStringLiteral(":MaxShipSpeed"),
-                              designedFont(QStringLiteral("Times New Roman"), 12, true), kRed);
-    MaxKavro = displayBox(valueParent, QStringLiteral("MaxKavro"), QStringLiteral(":MaxKavro"), valueFont);
-    MaxKavroOccur = displayBox(valueParent, QStringLiteral("MaxKavroOccur"), QStringLiteral(":MaxKavroOccur"),
-                               valueFont);
-    MaxDraught = displayBox(valueParent, QStringLiteral("MaxDraught"), QStringLiteral(":MaxDraught"), valueFont);
-    QLineEdit *const values[] = {MaxShipSpeed, MaxKavro, MaxKavroOccur, MaxDraught};
+    MaxShipSpeed = valueBox(valueParent, QStringLiteral("MaxShipSpeed"), QStringLiteral(":MaxShipSpeed"),
+                            designedFont(QStringLiteral("Times New Roman"), 12, true), kRed);
+    MaxKavro = valueBox(valueParent, QStringLiteral("MaxKavro"), QStringLiteral(":MaxKavro"), valueFont);
+    MaxKavroOccur = valueBox(valueParent, QStringLiteral("MaxKavroOccur"), QStringLiteral(":MaxKavroOccur"),
+                             valueFont);
+    MaxDraught = valueBox(valueParent, QStringLiteral("MaxDraught"), QStringLiteral(":MaxDraught"), valueFont);
+    ValueBox *const values[] = {MaxShipSpeed, MaxKavro, MaxKavroOccur, MaxDraught};
     for (int row = 0; row < 4; ++row)
         placeTwips(values[row], m_design.valueLeft, m_design.valueTop + kRowOffsets[row], kValueWidth,
                    kValueHeights[row]);
@@ -235,14 +246,15 @@ void ResultsPage::Form_Activate()
     // gives the window in between.
     m_surface.setClientSize(setOuterSizeTwips(kOuterWidthTwips, kOuterHeightTwips));
     m_surface.Cls();
-    const KavroResult result = computeKavro(m_design.kind, m_forms.activeCase(), m_forms.numbers());
+    const std::optional<Kavro> kavro = computeKavro(m_design.kind, m_forms.activeCase(), m_forms.numbers());
     writeEcho();
-    writeResults(result);
-    const GraphOutputs graph = drawGraph(result);
-    if (graph.maxKavro)
-        setShownText(MaxKavro, *graph.maxKavro);
-    if (graph.maxDraught)
-        setShownText(MaxDraught, *graph.maxDraught);
+    writeResults(resultTexts(kavro, m_forms.numbers()));
+    // Without a result there is no curve to draw, and axes alone would suggest one.
+    const GraphOutputs graph = kavro ? drawGraph(*kavro) : GraphOutputs{};
+    if (graph.lastKnotKavro)
+        MaxKavro->setText(metresText(*graph.lastKnotKavro, m_forms.numbers()));
+    if (graph.lastKnotClearance)
+        MaxDraught->setText(metresText(*graph.lastKnotClearance, m_forms.numbers()));
     // An empty graph has no caption to keep the panels under: they stay where they are.
     if (graph.drawn)
         movePanelsBelowGraph(*this, m_surface, movingPanels(), graph.captionFoot, graph.numberColumn);
@@ -256,29 +268,26 @@ void ResultsPage::writeEcho()
         setShownText(m_echoBoxes.at(i), lines.at(i));
 }
 
-void ResultsPage::writeResults(const KavroResult &result)
+void ResultsPage::writeResults(const ResultTexts &texts)
 {
-    setShownText(MaxShipSpeed, result.MaxShipSpeed);
-    setShownText(MaxKavro, result.MaxKavro);
-    setShownText(MaxKavroOccur, result.MaxKavroOccur);
-    setShownText(MaxDraughtPrompt, result.MaxDraughtPrompt);
-    setShownText(MaxDraught, result.MaxDraught);
+    MaxShipSpeed->setText(texts.MaxShipSpeed);
+    MaxKavro->setText(texts.MaxKavro);
+    MaxKavroOccur->setText(texts.MaxKavroOccur);
+    setShownText(MaxDraughtPrompt, kRemainingClearancePrompt);
+    MaxDraught->setText(texts.MaxDraught);
 }
 
-GraphOutputs ResultsPage::drawGraph(const KavroResult &result)
+GraphOutputs ResultsPage::drawGraph(const Kavro &kavro)
 {
-    // Without a result there is no curve to draw, and axes alone would suggest one.
-    if (!result.hasResult)
-        return {};
     const ActiveCase &activeCase = m_forms.activeCase();
     const RegionalNumbers &numbers = m_forms.numbers();
     GraphInputs in;
-    in.K = result.K;
-    in.T = result.T;
+    in.K = kavro.K;
+    in.T = kavro.T;
     in.H = numbers.toDouble(activeCase.WaterDepth);
     in.UKCmin = numbers.toDouble(activeCase.MinUkc);
     in.SS = activeCase.ServiceSpeed;
-    in.speedText = MaxShipSpeed->text();
+    in.allowedSpeed = kavro.Vmax.has_value();
     return drawKavroGraph(m_surface, in, numbers);
 }
 

@@ -2,12 +2,15 @@
 // redone from scratch every time the page becomes the active window.
 #pragma once
 
+#include "compute/kavro_computation.h"
+#include "core/waterway_kind.h"
 #include "forms/drawing_surface.h"
 #include "forms/form.h"
-#include "core/waterway_kind.h"
 #include "results/results_design.h"
+#include "results/value_box.h"
 
 #include <QList>
+#include <optional>
 
 class QGroupBox;
 class QLabel;
@@ -17,8 +20,8 @@ class QPushButton;
 namespace kavro {
 
 class Forms;
-struct KavroResult;
 struct GraphOutputs;
+struct ResultTexts;
 
 class ResultsPage : public Form
 {
@@ -53,10 +56,10 @@ public:
     QLabel *MaxKavroPrompt = nullptr;
     QLabel *MaxKavroOccurPrompt = nullptr;
     QLineEdit *MaxDraughtPrompt = nullptr;
-    QLineEdit *MaxShipSpeed = nullptr;
-    QLineEdit *MaxKavro = nullptr;
-    QLineEdit *MaxKavroOccur = nullptr;
-    QLineEdit *MaxDraught = nullptr;
+    ValueBox *MaxShipSpeed = nullptr;
+    ValueBox *MaxKavro = nullptr;
+    ValueBox *MaxKavroOccur = nullptr;
+    ValueBox *MaxDraught = nullptr;
     QPushButton *Command1 = nullptr; // Print
     QPushButton *Command2 = nullptr; // New Calculation
     QPushButton *Command3 = nullptr; // Exit
@@ -79,8 +82,8 @@ private:
     void connectSignals();
 
     void writeEcho();
-    void writeResults(const KavroResult &result);
-    GraphOutputs drawGraph(const KavroResult &result);
+    void writeResults(const ResultTexts &texts);
+    GraphOutputs drawGraph(const Kavro &kavro);
     // The controls the re-layout moves, in its order, the input frame first.
     QList<QWidget *> movingPanels() const;
 

@@ -1,18 +1,25 @@
-// Tests of the persistent drawing surface: scale, single-precision pen, printed text and dashes.
+// The persistent drawing surface: scale, single-precision pen, printed numbers, and how lines,
+// dashes and text land on the pixels.
+#include "core/regional_numbers.h"
 #include "forms/drawing_surface.h"
 #include "forms/font_faces.h"
-#include "core/regional_numbers.h"
 
+#include <QPainter>
 #include <QtTest>
-#include <cmath>
-#include <limits>
 
 using namespace kavro;
 
 namespace {
 
-constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
-constexpr double kInf = std::numeric_limits<double>::infinity();
+// Pixels of one row, or of rows top to bottom, in the colour given.
+int pixelsOf(const QImage &image, const QColor &colour, int top, int bottom = -1)
+{
+    int count = 0;
+    for (int y = top; y <= std::max(top, bottom); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixelColor(x, y) == colour ? 1 : 0;
+    return count;
+}
 
 } // namespace
 
@@ -22,124 +29,85 @@ class TestDrawingSurface : public QObject
 
 private slots:
     // A new scale maps its corners on the client area's corners; one without extent or beyond
-    // single precision is refused and the scale before it stays.
+    // single precision is refused and the scale before it, 0, 0 to 20, 10, stays.
     void scale_data()
     {
-        QTest::addColumn<QRectF>("corners"); // top-left and bottom-right corners
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QPointF>("user");
-        QTest::addColumn<QPointF>("pixels");
-
-        const auto corners = [](double x1, double y1, double x2, double y2) {
-            return QRectF(QPointF(x1, y1), QPointF(x2, y2));
-        };
-        QTest::newRow("middle") << corners(0, 0, 10, 5) << true << QPointF(5, 2.5) << QPointF(100, 50);
-        QTest::newRow("offset origin") << corners(10, 20, 30, 40) << true << QPointF(10, 40) << QPointF(0, 100);
-        QTest::newRow("y grows upward") << corners(0, 5, 10, 0) << true << QPointF(10, 5) << QPointF(200, 0);
-        QTest::newRow("outside the area") << corners(0, 0, 10, 5) << true << QPointF(-1, 6) << QPointF(-20, 120);
-        // Refused: the scale before, 0, 0 to 20, 10, stays.
-        const QPointF user(10, 5), pixels(100, 50);
-        QTest::newRow("no width") << corners(0, 0, 0, 5) << false << user << pixels;
-        QTest::newRow("no height") << corners(0, 0, 10, 0) << false << user << pixels;
-        QTest::newRow("width lost to single precision") << corners(0, 0, 1e-50, 5) << false << user << pixels;
-        QTest::newRow("not a number") << corners(0, 0, kNaN, 5) << false << user << pixels;
-        QTest::newRow("infinite") << corners(0, 0, 10, kInf) << false << user << pixels;
-        QTest::newRow("beyond single precision") << corners(0, 0, 1e300, 5) << false << user << pixels;
+        QTest::addColumn<QList<double>>("corners");
+        QTest::addColumn<QPointF>("pixels"); // where the user point 10, 5 lands
+        QTest::newRow("offset origin, y grows upward") << QList<double>{5, 20, 25, 0} << QPointF(50, 75);
+        QTest::newRow("no width") << QList<double>{0, 0, 0, 5} << QPointF(100, 50);
+        QTest::newRow("width lost to single precision") << QList<double>{0, 0, 1e-50, 5} << QPointF(100, 50);
+        QTest::newRow("not a number") << QList<double>{0, 0, qQNaN(), 5} << QPointF(100, 50);
     }
-
     void scale()
     {
-        QFETCH(QRectF, corners);
-        QFETCH(bool, accepted);
-        QFETCH(QPointF, user);
+        QFETCH(QList<double>, corners);
         QFETCH(QPointF, pixels);
-
         DrawingSurface surface(QSize(200, 100));
-        QVERIFY(surface.Scale(0, 0, 20, 10));
-        QCOMPARE(surface.Scale(corners.left(), corners.top(), corners.right(), corners.bottom()), accepted);
-        QCOMPARE(surface.xToPixels(user.x()), pixels.x());
-        QCOMPARE(surface.yToPixels(user.y()), pixels.y());
-        QCOMPARE(surface.pixelsToX(pixels.x()), user.x());
-        QCOMPARE(surface.pixelsToY(pixels.y()), user.y());
+        surface.Scale(0, 0, 20, 10);
+        surface.Scale(corners[0], corners[1], corners[2], corners[3]);
+        QCOMPARE(QPointF(surface.xToPixels(10), surface.yToPixels(5)), pixels);
+        QCOMPARE(QPointF(surface.pixelsToX(pixels.x()), surface.pixelsToY(pixels.y())), QPointF(10, 5));
     }
 
     // Every write of the pen rounds to single precision; one that is not finite as a single is
     // dropped whole, with its line or point, and leaves the pen where it was.
     void penIsSinglePrecision_data()
     {
-        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("how"); // set, line, line from the pen, point
         QTest::addColumn<double>("value");
-
-        for (const char *how : {"set", "line", "lineTo", "point"}) {
-            QTest::addRow("%s 0.1", how) << how << 0.1;
-            QTest::addRow("%s NaN", how) << how << kNaN;
-            QTest::addRow("%s beyond single", how) << how << 1e40;
+        for (int how = 0; how < 4; ++how) {
+            QTest::addRow("%d: 0.1", how) << how << 0.1;
+            QTest::addRow("%d: NaN", how) << how << qQNaN();
+            QTest::addRow("%d: beyond single", how) << how << 1e40;
         }
     }
-
     void penIsSinglePrecision()
     {
-        QFETCH(QString, how);
+        QFETCH(int, how);
         QFETCH(double, value);
-
         DrawingSurface surface(QSize(100, 100));
-        QVERIFY(surface.Scale(0, 0, 10, 10));
         surface.setCurrentX(4);
         surface.setCurrentY(6);
         surface.setRecording(true);
-        if (how == "set") {
-            surface.setCurrentX(value);
-            surface.setCurrentY(value);
-        } else if (how == "line") {
-            surface.Line(1, 1, value, value);
-        } else if (how == "lineTo") {
-            surface.LineTo(value, value);
-        } else {
-            surface.PSet(value, value);
-        }
+        const std::function<void()> draw[] = {[&] { surface.setCurrentX(value), surface.setCurrentY(value); },
+                                              [&] { surface.Line(1, 1, value, value); },
+                                              [&] { surface.LineTo(value, value); }, [&] { surface.PSet(value, value); }};
+        draw[how]();
         const bool kept = value == 0.1;
-        QCOMPARE(surface.currentX(), kept ? float(value) : 4.0f);
-        QCOMPARE(surface.currentY(), kept ? float(value) : 6.0f);
-        QVERIFY(!kept || double(surface.currentX()) != value); // the double's digits are really gone
-        QCOMPARE(surface.records().size(), kept && how != "set" ? 1 : 0);
+        QCOMPARE(QPointF(surface.currentX(), surface.currentY()), kept ? QPointF(0.1f, 0.1f) : QPointF(4, 6));
+        QCOMPARE(surface.records().size(), kept && how ? 1 : 0);
     }
 
-    void printMovesPen_data()
+    // A number prints in its shortest form with a blank or minus before it, a blank after it and
+    // no zero before the separator; the pen goes to the left edge, one line lower.
+    void printedNumbers_data()
     {
-        QTest::addColumn<QRectF>("corners");
-        QTest::addColumn<QPointF>("pen");
-
-        QTest::newRow("graph scale") << QRectF(QPointF(0, 0), QPointF(18, 5.6)) << QPointF(1.5, 2.0);
-        QTest::newRow("left edge not at zero") << QRectF(QPointF(3, 1), QPointF(13, 11)) << QPointF(7, 4);
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("text"); // in a decimal-comma locale
+        QTest::newRow("whole") << 12.0 << " 12 ";
+        QTest::newRow("half, no leading zero") << 0.5 << " ,5 ";
+        QTest::newRow("near the 16-bit range") << 32766.5 << " 32766,5 ";
+        QTest::newRow("negative half") << -0.5 << "-,5 ";
+        QTest::newRow("fraction of a service speed") << 14.37 << " 14,37 ";
+        QTest::newRow("fifteen digits at most") << 0.1 + 0.2 << " ,3 ";
     }
-
-    void printMovesPen()
+    void printedNumbers()
     {
-        QFETCH(QRectF, corners);
-        QFETCH(QPointF, pen);
-
+        QFETCH(double, value);
         DrawingSurface surface(QSize(760, 540));
-        // Texts are measured at 96 dpi, as the pages were designed.
-        QCOMPARE(surface.image().logicalDpiY(), 96);
-        surface.setFont(designedFont(QStringLiteral("Times New Roman"), 8));
-        QVERIFY(surface.Scale(corners.left(), corners.top(), corners.right(), corners.bottom()));
-        surface.setCurrentX(pen.x());
-        surface.setCurrentY(pen.y());
+        QVERIFY(surface.Scale(3, 1, 13, 11));
+        surface.setCurrentX(7);
+        surface.setCurrentY(4);
         surface.setRecording(true);
-        surface.Print(QStringLiteral("Kavro (m)"));
-        surface.PrintNumber(0.5, RegionalNumbers(QLocale(QLocale::German, QLocale::Germany)));
-
-        QCOMPARE(surface.currentX(), float(corners.left()));
-        const double lines = (double(surface.currentY()) - pen.y()) / surface.textHeight();
-        QVERIFY2(std::fabs(lines - 2.0) < 1e-4, qPrintable(QString::number(lines)));
-        QCOMPARE(surface.records().size(), 2);
-        QCOMPARE(surface.records().at(0).x1, double(float(pen.x())));
-        QCOMPARE(surface.records().at(1).x1, double(float(corners.left())));
-        QCOMPARE(surface.records().at(1).text, QStringLiteral(" ,5 "));
+        surface.PrintNumber(value, RegionalNumbers(QLocale(QLocale::German)));
+        QTEST(surface.records().at(0).text, "text");
+        QCOMPARE(QPointF(surface.currentX(), surface.currentY()), QPointF(3, float(4 + surface.textHeight())));
     }
 
-    // The grid is dashed at width 1; a wider pen draws a dashed line solid.
-    void dashedOnlyAtWidthOne()
+    // Text is smoothed like every other text of a page; lines stay crisp, and dashes exist only
+    // for a one-pixel pen.
+    void smoothTextCrispLines()
     {
         DrawingSurface surface(QSize(200, 100));
         QVERIFY(surface.Scale(0, 0, 20, 10));
@@ -149,15 +117,60 @@ private slots:
         surface.Line(1, 5, 19, 5);
         surface.setDrawWidth(2);
         surface.Line(1, 8, 19, 8);
-        const auto gaps = [&surface](int row) {
-            int blank = 0;
-            for (int x = 12; x < 188; ++x)
-                blank += surface.image().pixelColor(x, row) == QColor(Qt::white) ? 1 : 0;
-            return blank;
-        };
-        QCOMPARE(gaps(20), 0);
-        QVERIFY(gaps(50) > 0);
-        QCOMPARE(gaps(80), 0);
+        surface.setCurrentX(1);
+        surface.setCurrentY(3);
+        surface.Print(QStringLiteral("Kavro (m)"));
+        const QImage &image = surface.image();
+        QCOMPARE(pixelsOf(image, Qt::black, 20), 181);
+        QCOMPARE(pixelsOf(image, Qt::black, 50) + pixelsOf(image, Qt::white, 50), 200);
+        QVERIFY(pixelsOf(image, Qt::white, 50) > 20);
+        QCOMPARE(pixelsOf(image, Qt::black, 79, 81), 2 * 182);
+        QVERIFY(200 * 20 - pixelsOf(image, Qt::black, 30, 49) - pixelsOf(image, Qt::white, 30, 49) > 20);
+    }
+
+    // Texts are set glyph by glyph; they must look exactly as the platform sets them unkerned.
+    void textAsThePlatformSetsIt_data()
+    {
+        QTest::addColumn<QString>("face");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("graph caption, page font") << "Times New Roman" << "Kavro (m)";
+        QTest::newRow("number, default font") << "MS Sans Serif" << " 32766.5 ";
+        QTest::newRow("outside the font's own glyphs") << "MS Sans Serif" << QString::fromUtf8("−2,5 m²");
+    }
+    void textAsThePlatformSetsIt()
+    {
+        QFETCH(QString, face);
+        QFETCH(QString, text);
+        DrawingSurface surface(QSize(200, 40));
+        QFont font = designedFont(face, 8);
+        surface.setFont(font);
+        surface.setCurrentX(surface.pixelsToX(10));
+        surface.setCurrentY(surface.pixelsToY(7));
+        surface.Print(text);
+        QImage expected = surface.image();
+        expected.fill(surface.backColor());
+        font.setKerning(false);
+        QPainter painter(&expected);
+        painter.setFont(font);
+        painter.drawText(QPoint(10, 7 + QFontMetrics(font, &expected).ascent()), text);
+        painter.end();
+        QCOMPARE(surface.image(), expected);
+    }
+
+    // A stroke that another colour has covered must show again when it is drawn again.
+    void redrawnStrokeComesBackOnTop()
+    {
+        DrawingSurface surface(QSize(200, 100));
+        QVERIFY(surface.Scale(0, 0, 20, 10));
+        for (const QColor &colour : {Qt::red, Qt::blue, Qt::red}) {
+            surface.setForeColor(colour);
+            surface.Line(1, 5, 19, 5);
+            surface.setCurrentX(1);
+            surface.setCurrentY(2);
+            surface.Print(QStringLiteral("UKC Line"));
+            QCOMPARE(pixelsOf(surface.image(), colour, 50), 181);
+            QCOMPARE(pixelsOf(surface.image(), colour == Qt::red ? Qt::blue : Qt::red, 0, 99), 0);
+        }
     }
 };
 

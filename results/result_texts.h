@@ -1,0 +1,30 @@
+// The texts of a results page's main results, written from the computed numbers: the one place
+// that formats them and writes ": N/A".
+#pragma once
+
+#include "compute/kavro_computation.h"
+
+#include <QString>
+#include <optional>
+
+namespace kavro {
+
+class RegionalNumbers;
+
+inline const QString kRemainingClearancePrompt = QStringLiteral("Remaining under-keel clearance");
+
+struct ResultTexts
+{
+    QString MaxShipSpeed;
+    QString MaxKavro;
+    QString MaxKavroOccur;
+    QString MaxDraught;
+};
+
+// A case without a result shows ": N/A" in every box, never a number.
+ResultTexts resultTexts(const std::optional<Kavro> &kavro, const RegionalNumbers &numbers);
+
+// ": 1.5 m": metres with one decimal, as the kavro and clearance boxes show them.
+QString metresText(double metres, const RegionalNumbers &numbers);
+
+} // namespace kavro
