@@ -1,0 +1,85 @@
+// The data control of a database page: one table of the case database, its current record,
+// the boxes bound to its columns, the grid over the same rows, and the strip along the page's
+// bottom edge that steps through the records and shows "Record: n".
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QWidget>
+
+#include <memory>
+
+class QLineEdit;
+class QPlainTextEdit;
+class QTableView;
+
+namespace kavro {
+
+// What the record set is about to do when Validate is raised.
+enum class DataAction { MoveFirst, MovePrevious, MoveNext, MoveLast, AddNew, Update, Delete, Bookmark, Refresh };
+
+class DataControl : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString caption READ caption WRITE setCaption)
+public:
+    explicit DataControl(QWidget *parent = nullptr);
+    ~DataControl() override;
+
+    // The database file and the table of this page; open() reads them.
+    void setDatabaseName(const QString &path);
+    void setRecordSource(const QString &table);
+    // Opens the table read-write without ever creating the file, and makes the first record
+    // current. A failure is reported once through Error and leaves no current record.
+    bool open();
+    bool isOpen() const;
+
+    // A bound box shows the current record's column as text; its edits are saved when the
+    // control saves or leaves the record.
+    void bind(QLineEdit *box, const QString &column);
+    void bind(QPlainTextEdit *box, const QString &column);
+    // The grid lists every record in the order they were added, the named columns under the
+    // given headers; choosing a row makes that record current; an edited cell is saved like a box.
+    void bindGrid(QTableView *grid, const QStringList &columns, const QStringList &headers);
+
+    // Starts a new record, shown in the bound boxes with its Teller and today's Date from the
+    // start; it joins the table when saved.
+    void addNew();
+    // Saves the bound boxes into the current (or new) record and stays on it. False when the
+    // engine refused; the edits stay in the boxes and Error has been raised.
+    bool updateRecord();
+    // Bookmark of the record saved last; setting the bookmark to it makes that record current.
+    QVariant lastModified() const;
+    void setBookmark(const QVariant &bookmark);
+    // Removes the current record; afterwards there is no current record until a move.
+    bool deleteCurrent();
+    // Leaving a record saves the bound boxes' edits first; a failed save stays on the record.
+    void moveFirst();
+    void movePrevious();
+    void moveNext();
+    void moveLast();
+    // Reopens the table.
+    void refresh();
+    // 0-based position of the current record in the order the records were added, -1 when none.
+    int absolutePosition() const;
+    int recordCount() const;
+
+    QString caption() const;
+    void setCaption(const QString &caption);
+
+signals:
+    // The engine failed (open, select, insert, update, delete, commit). A handler that reports
+    // the error itself sets *response to 0.
+    void Error(int dataErr, const QString &description, int *response);
+    // The current record changed (also to none).
+    void Reposition();
+    // Before an action on the record set; *save may be left as it is.
+    void Validate(kavro::DataAction action, int *save);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace kavro
