@@ -76,6 +76,9 @@ signals:
     void Reposition();
     // Before an action on the record set; *save may be left as it is.
     void Validate(kavro::DataAction action, int *save);
+    // Every action that raised Validate ends with this, whether it succeeded or failed, after
+    // its Reposition if it had one; a page restores what it set for the action's duration.
+    void ActionEnded();
 
 private:
     struct Private;
