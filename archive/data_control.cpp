@@ -490,10 +490,18 @@ void DataControl::bindGrid(QTableView *grid, const QStringList &columns, const Q
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                           | QAbstractItemView::AnyKeyPressed);
-    // Every row is as high as the first: the grid never measures the whole table.
+    // Rows are one line high and never measured: measuring would read the whole table.
+    grid->setWordWrap(false);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grid->horizontalHeader()->setStretchLastSection(true);
+    const QFontMetrics metrics = grid->fontMetrics();
+    for (int column = 0; column < columns.size(); ++column) {
+        const bool date = columns.at(column) == kDate;
+        grid->setColumnWidth(column, (date ? metrics.horizontalAdvance(QStringLiteral("0000-00-00"))
+                                           : metrics.averageCharWidth() * 24) + 16);
+    }
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &now) {
         if (d->syncing == 0 && now.isValid() && now.row() != d->current)
             d->chooseRow(now.row());
