@@ -74,7 +74,8 @@ struct DataControl::Private
     bool openConnection();
     void closeConnection();
 
-    void show(int row);
+    // Makes the record of a row current (none for -1); false when it could not be read.
+    bool show(int row);
     void showPending(qint64 teller);
     bool save();
     bool leave(int save);
@@ -179,11 +180,8 @@ void DataControl::Private::closeConnection()
     }
 }
 
-void DataControl::Private::show(int row)
+bool DataControl::Private::show(int row)
 {
-    record.clear();
-    cellEdits.clear();
-    current = -1;
     if (isOpen && row >= 0 && row < model->storedCount()) {
         if (!recordQuery) {
             recordQuery.emplace(database());
@@ -191,24 +189,40 @@ void DataControl::Private::show(int row)
             recordQuery->prepare(QStringLiteral("SELECT * FROM %1 WHERE Teller = ?").arg(sqlName(table)));
         }
         recordQuery->bindValue(0, model->tellerAt(row));
-        if (!recordQuery->exec()) {
-            report(recordQuery->lastError());
-        } else if (recordQuery->next()) {
+        QHash<QString, QString> texts;
+        if (recordQuery->exec() && recordQuery->next()) {
             const QSqlRecord fields = recordQuery->record();
             for (int i = 0; i < fields.count(); ++i)
-                record.insert(fields.fieldName(i), fields.value(i).toString());
-            current = row;
-            hint = row;
+                texts.insert(fields.fieldName(i), fields.value(i).toString());
         } else if (recordQuery->lastError().isValid()) {
             report(recordQuery->lastError());
         } else {
             report(kRecordGoneError, QStringLiteral("The record is no longer in the table."));
         }
         recordQuery->finish();
+        if (!texts.isEmpty()) {
+            record = texts;
+            cellEdits.clear();
+            current = row;
+            hint = row;
+            model->setCurrent(current, record);
+            boxes->show(record);
+            syncGrid();
+            return true;
+        }
+        // A file locked by another program for a while: stay where the user was, boxes as they are.
+        if (current >= 0 && current < model->rowCount()) {
+            syncGrid();
+            return false;
+        }
     }
-    model->setCurrent(current, record);
+    current = -1;
+    record.clear();
+    cellEdits.clear();
+    model->setCurrent(-1, record);
     boxes->show(record);
     syncGrid();
+    return row < 0;
 }
 
 void DataControl::Private::showPending(qint64 teller)

@@ -351,6 +351,24 @@ private slots:
         QCOMPARE(db.column(kTable, "Place"), QStringList({"Place 1", "Edited", "Place 3"}));
     }
 
+    void lockedReadStaysOnRecord()
+    {
+        TemporaryDatabase db;
+        db.insert(kTable, cases(3));
+        CaseWindow w(db.path());
+        w.Data1->moveNext();
+        QSqlDatabase writer = db.connection();
+        QVERIFY(QSqlQuery(writer).exec("BEGIN EXCLUSIVE"));
+        w.strip("Next")->click();
+        QCOMPARE(w.errors, QList<int>{5});
+        QCOMPARE(w.Data1->absolutePosition(), 1);
+        QCOMPARE(w.Place->text(), QString("Place 2"));
+        QVERIFY(QSqlQuery(writer).exec("ROLLBACK"));
+        w.strip("Next")->click();
+        QCOMPARE(w.Place->text(), QString("Place 3"));
+        QCOMPARE(w.errors.size(), 1);
+    }
+
     void newRecordShowsTellerAndDate()
     {
         TemporaryDatabase db;
