@@ -265,15 +265,16 @@ bool DataControl::Private::save()
         if (!values.contains(kDate))
             values.insert(kDate, record.value(kDate));
         QStringList names;
-        QStringList marks;
+        QStringList texts;
         for (auto it = values.cbegin(); it != values.cend(); ++it) {
             names << sqlName(it.key());
-            marks << QStringLiteral("?");
+            texts << it.value();
         }
         query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(sqlName(table), names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))));
-        for (const QString &value : values)
-            query.addBindValue(value);
+                          .arg(sqlName(table), names.join(QLatin1String(", ")),
+                               QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", "))));
+        for (const QString &text : std::as_const(texts))
+            query.addBindValue(text);
         if (!query.exec()) {
             report(query.lastError());
             return false;
@@ -291,12 +292,15 @@ bool DataControl::Private::save()
     const qint64 teller = model->tellerAt(current);
     if (!changed.isEmpty()) {
         QStringList assignments;
-        for (auto it = changed.cbegin(); it != changed.cend(); ++it)
+        QStringList texts;
+        for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
             assignments << sqlName(it.key()) + QStringLiteral(" = ?");
+            texts << it.value();
+        }
         query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE Teller = ?")
                           .arg(sqlName(table), assignments.join(QLatin1String(", "))));
-        for (const QString &value : changed)
-            query.addBindValue(value);
+        for (const QString &text : std::as_const(texts))
+            query.addBindValue(text);
         query.addBindValue(teller);
         if (!query.exec()) {
             report(query.lastError());
