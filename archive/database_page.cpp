@@ -49,10 +49,9 @@ constexpr double kDataTop = 1200;
 constexpr double kShipWidth = 3960;
 constexpr double kShipHeight = 2415;
 constexpr double kWaterwayLeft = kMargin + kShipWidth + kMargin;
-constexpr double kWaterwayHeight = 1380;
-constexpr double kOtherTop = kDataTop + kWaterwayHeight + kGap;
+constexpr double kFrameHeadroom = 300;
 constexpr double kFramesBottom = kDataTop + kShipHeight;
-constexpr double kFirstRow = kDataTop + 300;
+constexpr double kFirstRow = kDataTop + kFrameHeadroom;
 constexpr double kGridTop = kFramesBottom + kMargin;
 
 const QString kRetrieveRefused = QStringLiteral("Cannot use retrieve on record with data.");
@@ -177,13 +176,19 @@ void DatabasePage::createGeneralFrame()
     Teller->setVisible(false);
 }
 
+double DatabasePage::waterwayHeight() const
+{
+    // Just tall enough for the page's waterway boxes; the frame of other information takes the rest.
+    return kFrameHeadroom + double(m_design.waterwayLabels.size()) * kRowPitch + kGap;
+}
+
 void DatabasePage::createValueFrames()
 {
     const double right = m_design.clientSize.width() - 2 * kMargin - kCommandWidth;
     m_shipFrame = createFrame(QStringLiteral("Frame2"), QStringLiteral("SHIP DATA"),
                               QRectF(kMargin, kDataTop, kShipWidth, kShipHeight));
     m_waterwayFrame = createFrame(QStringLiteral("Frame3"), QStringLiteral("GEOGRAPHICAL DATA"),
-                                  QRectF(kWaterwayLeft, kDataTop, right - kWaterwayLeft, kWaterwayHeight));
+                                  QRectF(kWaterwayLeft, kDataTop, right - kWaterwayLeft, waterwayHeight()));
     // The waterway frame's own caption is covered by a heading of another name at its place.
     auto *cover = new QLabel(QStringLiteral("TOPOGRAPHICAL DATA"), m_waterwayFrame);
     cover->setObjectName(QStringLiteral("Label3"));
@@ -218,15 +223,16 @@ void DatabasePage::createValueFrames()
 void DatabasePage::createOtherFrame()
 {
     const double right = m_design.clientSize.width() - 2 * kMargin - kCommandWidth;
-    const QRectF place(kWaterwayLeft, kOtherTop, right - kWaterwayLeft, kFramesBottom - kOtherTop);
+    const double top = kDataTop + waterwayHeight() + kGap;
+    const QRectF place(kWaterwayLeft, top, right - kWaterwayLeft, kFramesBottom - top);
     QWidget *frame = createFrame(QStringLiteral("Frame4"), QStringLiteral("OTHER INFORMATION"), place);
     Other = new QPlainTextEdit(frame);
     Other->setObjectName(QStringLiteral("Other"));
     Other->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // Tab leaves the box for the buttons, as in every other box of the page.
     Other->setTabChangesFocus(true);
-    placeInClient(*this, Other, place.left() + kMargin, place.top() + 300, place.width() - 2 * kMargin,
-                  place.height() - 300 - kMargin);
+    placeInClient(*this, Other, place.left() + kMargin, place.top() + kFrameHeadroom, place.width() - 2 * kMargin,
+                  place.height() - kFrameHeadroom - kMargin);
 }
 
 void DatabasePage::createButtons()
@@ -273,6 +279,11 @@ void DatabasePage::bindData()
     Data1->bind(Other, Other->objectName());
     Data1->bindGrid(DBGrid1, {QStringLiteral("Date"), QStringLiteral("Place"), QStringLiteral("Author")},
                     {QStringLiteral("Date"), QStringLiteral("Location"), QStringLiteral("Responsible")});
+    // Location gets the room: it holds up to 50 characters, the others far fewer.
+    QHeaderView *header = DBGrid1->horizontalHeader();
+    header->resizeSection(0, header->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 24);
+    header->resizeSection(2, header->fontMetrics().horizontalAdvance(QStringLiteral("Captain N.N")) * 2);
+    header->setSectionResizeMode(1, QHeaderView::Stretch);
     Data1->open();
 }
 

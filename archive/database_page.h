@@ -70,6 +70,7 @@ protected:
 private:
     QWidget *createFrame(const QString &name, const QString &caption, const QRectF &place);
     void createGeneralFrame();
+    double waterwayHeight() const;
     void createValueFrames();
     void createOtherFrame();
     void createButtons();
