@@ -16,6 +16,11 @@ class QTableView;
 
 namespace kavro {
 
+// Numbers of the errors the control finds by itself; the engine's errors carry the engine's number.
+inline constexpr int kRecordGoneError = 1001;  // the record was removed by another program
+inline constexpr int kNotADateError = 1002;    // a Date cell was given a text that is no date
+inline constexpr int kNoDatabaseError = 1003;  // no database file named, or no SQLite driver
+
 // What the record set is about to do when Validate is raised.
 enum class DataAction { MoveFirst, MovePrevious, MoveNext, MoveLast, AddNew, Update, Delete, Bookmark, Refresh };
 
@@ -30,6 +35,8 @@ public:
     // The database file and the table of this page; open() reads them.
     void setDatabaseName(const QString &path);
     void setRecordSource(const QString &table);
+    // Opens the file read-only from the next open() or refresh() on; every save is then refused.
+    void setReadOnly(bool readOnly);
     // Opens the table read-write without ever creating the file, and makes the first record
     // current. A failure is reported once through Error and leaves no current record.
     bool open();

@@ -1,0 +1,644 @@
+// The data control of a database page: connection, current record, bound boxes, grid and strip.
+#include "archive/data_control.h"
+
+#include "archive/bound_boxes.h"
+#include "archive/case_table_model.h"
+#include "archive/grid_cell_delegate.h"
+#include "archive/sql_name.h"
+
+#include <QDate>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
+#include <QStyle>
+#include <QTableView>
+#include <QToolButton>
+#include <QUrl>
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+#include <optional>
+
+namespace kavro {
+
+namespace {
+
+// Another program writing to the file gets this long to finish before a save gives up.
+constexpr int kBusyTimeoutMs = 3000;
+const QString kTeller = QStringLiteral("Teller");
+const QString kDate = QStringLiteral("Date");
+
+std::atomic<int> connectionCount{0};
+
+int engineNumber(const QSqlError &error)
+{
+    bool ok = false;
+    const int number = error.nativeErrorCode().toInt(&ok);
+    return ok ? number : 1;
+}
+
+QString engineText(const QSqlError &error)
+{
+    const QString text = error.databaseText().trimmed();
+    return text.isEmpty() ? error.text().trimmed() : text;
+}
+
+bool isIsoDate(const QString &text)
+{
+    return text.size() == 10 && QDate::fromString(text, QStringLiteral("yyyy-MM-dd")).isValid();
+}
+
+} // namespace
+
+struct DataControl::Private
+{
+    explicit Private(DataControl *control) : q(control) {}
+
+    QSqlDatabase database() const { return QSqlDatabase::database(connectionName, false); }
+    bool isPending() const { return model->hasPending() && current == model->storedCount(); }
+    QHash<QString, QString> edits() const;
+    // What Validate is told: whether leaving the current record would save edits.
+    int saveFlag() const { return current >= 0 && !edits().isEmpty() ? 1 : 0; }
+
+    void report(int number, const QString &text);
+    void report(const QSqlError &error) { report(engineNumber(error), engineText(error)); }
+
+    bool openConnection();
+    void closeConnection();
+
+    void show(int row);
+    void showPending(qint64 teller);
+    bool save();
+    bool leave(int save);
+    void move(DataAction action, const std::function<int()> &target);
+    void chooseRow(int row);
+    bool editCell(int row, const QString &column, const QString &text);
+    qint64 nextTeller();
+    void syncGrid();
+
+    DataControl *q;
+    QString path;
+    QString table;
+    const QString connectionName = QStringLiteral("kavro-data-%1").arg(++connectionCount);
+    bool readOnly = false;
+    bool isOpen = false;
+
+    CaseTableModel *model = nullptr;
+    BoundBoxes *boxes = nullptr;
+    QPointer<QTableView> grid;
+    QLabel *captionLabel = nullptr;
+
+    // Row of the current record; the record being added has the row after the stored ones.
+    int current = -1;
+    // Where the next and previous moves start when there is no current record.
+    int hint = 0;
+    // The current record as stored (for a record being added: its Teller and Date).
+    QHash<QString, QString> record;
+    // Edited grid cells of columns that no box shows.
+    QHash<QString, QString> cellEdits;
+    QVariant lastModified;
+    // Set while the control itself moves the grid, so the grid's move is not taken as the user's.
+    int syncing = 0;
+    std::optional<QSqlQuery> recordQuery;
+};
+
+QHash<QString, QString> DataControl::Private::edits() const
+{
+    QHash<QString, QString> changed = boxes->edits();
+    for (auto it = cellEdits.cbegin(); it != cellEdits.cend(); ++it)
+        changed.insert(it.key(), it.value());
+    changed.remove(kTeller);
+    return changed;
+}
+
+void DataControl::Private::report(int number, const QString &text)
+{
+    int response = 1;
+    emit q->Error(number, text, &response);
+    if (response != 0)
+        qWarning("Data error %d: %s", number, qPrintable(text));
+}
+
+bool DataControl::Private::openConnection()
+{
+    if (path.isEmpty() || !QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
+        report(kNoDatabaseError, path.isEmpty() ? QStringLiteral("No database file is named.")
+                                                : QStringLiteral("The SQLite driver is not installed."));
+        return false;
+    }
+    QSqlError error;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName);
+        // The URI's mode keeps SQLite from creating a file that is not there.
+        QUrl uri = QUrl::fromLocalFile(QFileInfo(path).absoluteFilePath());
+        uri.setQuery(readOnly ? QStringLiteral("mode=ro") : QStringLiteral("mode=rw"));
+        db.setDatabaseName(uri.toString(QUrl::FullyEncoded));
+        QString options = QStringLiteral("QSQLITE_OPEN_URI;QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs);
+        if (readOnly)
+            options += QStringLiteral(";QSQLITE_OPEN_READONLY");
+        db.setConnectOptions(options);
+        if (!db.open())
+            error = db.lastError();
+    }
+    // The first read finds a missing table, a damaged file or a lock held by another program.
+    if (!error.isValid()) {
+        ++syncing;
+        model->select(connectionName, table, &error);
+        --syncing;
+    }
+    if (error.isValid()) {
+        closeConnection();
+        report(error);
+        return false;
+    }
+    isOpen = true;
+    return true;
+}
+
+void DataControl::Private::closeConnection()
+{
+    recordQuery.reset();
+    ++syncing;
+    model->clear();
+    --syncing;
+    isOpen = false;
+    current = -1;
+    record.clear();
+    cellEdits.clear();
+    if (QSqlDatabase::contains(connectionName)) {
+        database().close();
+        QSqlDatabase::removeDatabase(connectionName);
+    }
+}
+
+void DataControl::Private::show(int row)
+{
+    record.clear();
+    cellEdits.clear();
+    current = -1;
+    if (isOpen && row >= 0 && row < model->storedCount()) {
+        if (!recordQuery) {
+            recordQuery.emplace(database());
+            recordQuery->setForwardOnly(true);
+            recordQuery->prepare(QStringLiteral("SELECT * FROM %1 WHERE Teller = ?").arg(sqlName(table)));
+        }
+        recordQuery->bindValue(0, model->tellerAt(row));
+        if (!recordQuery->exec()) {
+            report(recordQuery->lastError());
+        } else if (recordQuery->next()) {
+            const QSqlRecord fields = recordQuery->record();
+            for (int i = 0; i < fields.count(); ++i)
+                record.insert(fields.fieldName(i), fields.value(i).toString());
+            current = row;
+            hint = row;
+        } else if (recordQuery->lastError().isValid()) {
+            report(recordQuery->lastError());
+        } else {
+            report(kRecordGoneError, QStringLiteral("The record is no longer in the table."));
+        }
+        recordQuery->finish();
+    }
+    model->setCurrent(current, record);
+    boxes->show(record);
+    syncGrid();
+}
+
+void DataControl::Private::showPending(qint64 teller)
+{
+    ++syncing;
+    model->addPending();
+    --syncing;
+    current = model->storedCount();
+    hint = current;
+    cellEdits.clear();
+    record = {{kTeller, QString::number(teller)}, {kDate, QDate::currentDate().toString(Qt::ISODate)}};
+    model->setCurrent(current, record);
+    boxes->show(record);
+    syncGrid();
+}
+
+qint64 DataControl::Private::nextTeller()
+{
+    // The table numbers a new record one past the highest number it ever gave; removed
+    // numbers are not given again.
+    qint64 highest = model->storedCount() > 0 ? model->tellerAt(model->storedCount() - 1) : 0;
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    query.prepare(QStringLiteral("SELECT seq FROM sqlite_sequence WHERE name = ?"));
+    query.bindValue(0, table);
+    // Only a guess for the boxes until the record is saved, so a failed read changes nothing.
+    if (query.exec() && query.next())
+        highest = std::max(highest, query.value(0).toLongLong());
+    return highest + 1;
+}
+
+bool DataControl::Private::save()
+{
+    if (!isOpen || current < 0)
+        return false;
+    const QHash<QString, QString> changed = edits();
+    QSqlQuery query(database());
+    if (isPending()) {
+        QHash<QString, QString> values = changed;
+        if (!values.contains(kDate))
+            values.insert(kDate, record.value(kDate));
+        QStringList names;
+        QStringList marks;
+        for (auto it = values.cbegin(); it != values.cend(); ++it) {
+            names << sqlName(it.key());
+            marks << QStringLiteral("?");
+        }
+        query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                          .arg(sqlName(table), names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))));
+        for (const QString &value : values)
+            query.addBindValue(value);
+        if (!query.exec()) {
+            report(query.lastError());
+            return false;
+        }
+        const qint64 teller = query.lastInsertId().toLongLong();
+        query.finish();
+        ++syncing;
+        model->storePending(teller);
+        --syncing;
+        lastModified = teller;
+        show(model->rowOf(teller));
+        return true;
+    }
+
+    const qint64 teller = model->tellerAt(current);
+    if (!changed.isEmpty()) {
+        QStringList assignments;
+        for (auto it = changed.cbegin(); it != changed.cend(); ++it)
+            assignments << sqlName(it.key()) + QStringLiteral(" = ?");
+        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE Teller = ?")
+                          .arg(sqlName(table), assignments.join(QLatin1String(", "))));
+        for (const QString &value : changed)
+            query.addBindValue(value);
+        query.addBindValue(teller);
+        if (!query.exec()) {
+            report(query.lastError());
+            return false;
+        }
+        if (query.numRowsAffected() == 0) {
+            report(kRecordGoneError, QStringLiteral("The record is no longer in the table."));
+            return false;
+        }
+        model->rowSaved(current);
+    }
+    lastModified = teller;
+    show(current);
+    return true;
+}
+
+bool DataControl::Private::leave(int saveFlag)
+{
+    if (current < 0)
+        return true;
+    const bool edited = !edits().isEmpty();
+    if (isPending() && (!edited || saveFlag == 0)) {
+        // A record that was added and never filled in is dropped, not stored empty.
+        ++syncing;
+        model->dropPending();
+        --syncing;
+        current = -1;
+        record.clear();
+        cellEdits.clear();
+        return true;
+    }
+    if (saveFlag != 0 && edited)
+        return save();
+    return true;
+}
+
+void DataControl::Private::move(DataAction action, const std::function<int()> &target)
+{
+    if (!isOpen)
+        return;
+    int saveFlag = this->saveFlag();
+    emit q->Validate(action, &saveFlag);
+    if (leave(saveFlag)) {
+        const int count = model->storedCount();
+        const int row = target();
+        if (row != -2) {
+            show(count == 0 ? -1 : std::clamp(row, 0, count - 1));
+            emit q->Reposition();
+        }
+    }
+    emit q->ActionEnded();
+}
+
+void DataControl::Private::chooseRow(int row)
+{
+    move(DataAction::Bookmark, [row] { return row; });
+    if (current != row) {
+        // The grid is still moving to the chosen row; put it back once it is done.
+        QMetaObject::invokeMethod(q, [this] { syncGrid(); }, Qt::QueuedConnection);
+    }
+}
+
+bool DataControl::Private::editCell(int row, const QString &column, const QString &text)
+{
+    if (!isOpen || current < 0 || row != current || column == kTeller)
+        return false;
+    if (column == kDate && !isIsoDate(text)) {
+        // The view lifts the editor's focus watch while it commits, so a message box shown from
+        // here does not commit the cell a second time.
+        report(kNotADateError, QStringLiteral("\"%1\" is not a date; the Date takes a date as yyyy-MM-dd.").arg(text));
+        return false;
+    }
+    if (!boxes->setText(column, text)) {
+        cellEdits.insert(column, text);
+        model->setCurrentText(column, text);
+    }
+    return true;
+}
+
+void DataControl::Private::syncGrid()
+{
+    if (!grid || !grid->selectionModel())
+        return;
+    ++syncing;
+    QItemSelectionModel *selection = grid->selectionModel();
+    if (current < 0 || model->columnCount() == 0) {
+        selection->clear();
+    } else {
+        const QModelIndex index = model->index(current, std::max(0, grid->currentIndex().column()));
+        selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        grid->scrollTo(index);
+    }
+    --syncing;
+}
+
+DataControl::DataControl(QWidget *parent)
+    : QWidget(parent)
+    , d(std::make_unique<Private>(this))
+{
+    d->model = new CaseTableModel(this);
+    d->boxes = new BoundBoxes(this);
+    d->model->setCellEditor([this](int row, const QString &column, const QString &text) {
+        return d->editCell(row, column, text);
+    });
+
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    const auto addButton = [&](const QString &name, QStyle::StandardPixmap icon, const QString &tip) {
+        auto *button = new QToolButton(this);
+        button->setObjectName(name);
+        button->setIcon(style()->standardIcon(icon));
+        button->setToolTip(tip);
+        button->setAutoRaise(false);
+        button->setFocusPolicy(Qt::NoFocus);
+        layout->addWidget(button);
+        return button;
+    };
+    auto *first = addButton(QStringLiteral("First"), QStyle::SP_MediaSkipBackward, tr("First record"));
+    auto *previous = addButton(QStringLiteral("Previous"), QStyle::SP_MediaSeekBackward, tr("Previous record"));
+    d->captionLabel = new QLabel(this);
+    d->captionLabel->setObjectName(QStringLiteral("Caption"));
+    d->captionLabel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    d->captionLabel->setIndent(4);
+    d->captionLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+    layout->addWidget(d->captionLabel);
+    auto *next = addButton(QStringLiteral("Next"), QStyle::SP_MediaSeekForward, tr("Next record"));
+    auto *last = addButton(QStringLiteral("Last"), QStyle::SP_MediaSkipForward, tr("Last record"));
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+
+    connect(first, &QToolButton::clicked, this, &DataControl::moveFirst);
+    connect(previous, &QToolButton::clicked, this, &DataControl::movePrevious);
+    connect(next, &QToolButton::clicked, this, &DataControl::moveNext);
+    connect(last, &QToolButton::clicked, this, &DataControl::moveLast);
+    connect(d->boxes, &BoundBoxes::textEdited, this, [this](const QString &column, const QString &text) {
+        if (d->current >= 0)
+            d->model->setCurrentText(column, text);
+    });
+    connect(d->model, &CaseTableModel::fetchFailed, this, [this](const QSqlError &error) { d->report(error); });
+}
+
+DataControl::~DataControl()
+{
+    // The grid may outlive the control; it must not call back into a control being destroyed.
+    if (d->grid) {
+        if (d->grid->selectionModel())
+            disconnect(d->grid->selectionModel(), nullptr, this, nullptr);
+        if (d->grid->model() == d->model)
+            d->grid->setModel(nullptr);
+    }
+    d->closeConnection();
+}
+
+void DataControl::setDatabaseName(const QString &path)
+{
+    d->path = path;
+}
+
+void DataControl::setRecordSource(const QString &table)
+{
+    d->table = table;
+}
+
+void DataControl::setReadOnly(bool readOnly)
+{
+    d->readOnly = readOnly;
+}
+
+bool DataControl::open()
+{
+    d->closeConnection();
+    const bool opened = d->openConnection();
+    d->show(opened ? 0 : -1);
+    emit Reposition();
+    return opened;
+}
+
+bool DataControl::isOpen() const
+{
+    return d->isOpen;
+}
+
+void DataControl::bind(QLineEdit *box, const QString &column)
+{
+    d->boxes->bind(box, column);
+    d->boxes->show(d->record);
+}
+
+void DataControl::bind(QPlainTextEdit *box, const QString &column)
+{
+    d->boxes->bind(box, column);
+    d->boxes->show(d->record);
+}
+
+void DataControl::bindGrid(QTableView *grid, const QStringList &columns, const QStringList &headers)
+{
+    d->grid = grid;
+    ++d->syncing;
+    d->model->setColumns(columns, headers);
+    grid->setModel(d->model);
+    --d->syncing;
+    grid->setItemDelegate(new GridCellDelegate(
+        [this](int column) { return d->boxes->maxLength(d->model->columns().value(column)); }, grid));
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                          | QAbstractItemView::AnyKeyPressed);
+    // Every row is as high as the first: the grid never measures the whole table.
+    grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &now) {
+        if (d->syncing == 0 && now.isValid() && now.row() != d->current)
+            d->chooseRow(now.row());
+    });
+    d->model->setCurrent(d->current, d->record);
+    d->syncGrid();
+}
+
+void DataControl::addNew()
+{
+    if (!d->isOpen)
+        return;
+    int saveFlag = d->saveFlag();
+    emit Validate(DataAction::AddNew, &saveFlag);
+    if (d->leave(saveFlag)) {
+        d->showPending(d->nextTeller());
+        emit Reposition();
+    }
+    emit ActionEnded();
+}
+
+bool DataControl::updateRecord()
+{
+    if (!d->isOpen || d->current < 0)
+        return false;
+    int saveFlag = 1;
+    emit Validate(DataAction::Update, &saveFlag);
+    const bool saved = saveFlag != 0 && d->save();
+    emit ActionEnded();
+    return saved;
+}
+
+QVariant DataControl::lastModified() const
+{
+    return d->lastModified;
+}
+
+void DataControl::setBookmark(const QVariant &bookmark)
+{
+    bool valid = false;
+    const qint64 teller = bookmark.toLongLong(&valid);
+    if (!valid)
+        return;
+    d->move(DataAction::Bookmark, [this, teller] {
+        const int row = d->model->rowOf(teller);
+        if (row >= 0)
+            return row;
+        d->report(kRecordGoneError, QStringLiteral("The record is no longer in the table."));
+        d->show(d->current >= 0 ? d->current : -1);
+        return -2;
+    });
+}
+
+bool DataControl::deleteCurrent()
+{
+    if (!d->isOpen || d->current < 0)
+        return false;
+    int saveFlag = 0;
+    emit Validate(DataAction::Delete, &saveFlag);
+    bool deleted = true;
+    const int row = d->current;
+    if (d->isPending()) {
+        ++d->syncing;
+        d->model->dropPending();
+        --d->syncing;
+    } else {
+        const qint64 teller = d->model->tellerAt(row);
+        QSqlQuery query(d->database());
+        query.prepare(QStringLiteral("DELETE FROM %1 WHERE Teller = ?").arg(sqlName(d->table)));
+        query.addBindValue(teller);
+        deleted = query.exec();
+        if (!deleted) {
+            d->report(query.lastError());
+        } else {
+            ++d->syncing;
+            d->model->removeStored(row);
+            --d->syncing;
+            if (d->lastModified == QVariant(teller))
+                d->lastModified.clear();
+        }
+    }
+    if (deleted) {
+        d->show(-1);
+        d->hint = row;
+        emit Reposition();
+    }
+    emit ActionEnded();
+    return deleted;
+}
+
+void DataControl::moveFirst()
+{
+    d->move(DataAction::MoveFirst, [] { return 0; });
+}
+
+void DataControl::movePrevious()
+{
+    d->move(DataAction::MovePrevious, [this] { return d->current < 0 ? d->hint - 1 : d->current - 1; });
+}
+
+void DataControl::moveNext()
+{
+    d->move(DataAction::MoveNext, [this] { return d->current < 0 ? d->hint : d->current + 1; });
+}
+
+void DataControl::moveLast()
+{
+    d->move(DataAction::MoveLast, [this] { return d->model->storedCount() - 1; });
+}
+
+void DataControl::refresh()
+{
+    if (!d->isOpen) {
+        // A table that could not be opened is tried again only when asked to.
+        open();
+        return;
+    }
+    int saveFlag = d->saveFlag();
+    emit Validate(DataAction::Refresh, &saveFlag);
+    if (d->leave(saveFlag)) {
+        d->closeConnection();
+        d->show(d->openConnection() ? 0 : -1);
+        emit Reposition();
+    }
+    emit ActionEnded();
+}
+
+int DataControl::absolutePosition() const
+{
+    return d->current;
+}
+
+int DataControl::recordCount() const
+{
+    return d->model->storedCount();
+}
+
+QString DataControl::caption() const
+{
+    return d->captionLabel->text();
+}
+
+void DataControl::setCaption(const QString &caption)
+{
+    d->captionLabel->setText(caption);
+}
+
+} // namespace kavro
