@@ -283,6 +283,7 @@ void DatabasePage::bindData()
     QHeaderView *header = DBGrid1->horizontalHeader();
     header->resizeSection(0, header->fontMetrics().horizontalAdvance(QStringLiteral("0000-00-00")) + 24);
     header->resizeSection(2, header->fontMetrics().horizontalAdvance(QStringLiteral("Captain N.N")) * 2);
+    header->setStretchLastSection(false);
     header->setSectionResizeMode(1, QHeaderView::Stretch);
     Data1->open();
 }
@@ -359,8 +360,10 @@ void DatabasePage::saveAndStay()
 
 void DatabasePage::Close_Click()
 {
-    if (passes(closePlan()))
-        Hide();
+    // A page whose table could not be opened has no record to complete: it just goes.
+    if (Data1->isOpen() && !passes(closePlan()))
+        return;
+    Hide();
 }
 
 void DatabasePage::cmdDelete_Click()
