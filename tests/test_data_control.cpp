@@ -53,6 +53,8 @@ struct CaseWindow
     QString gridText(int row, int column) const { return DBGrid1->model()->index(row, column).data().toString(); }
 
     QWidget window;
+    // Made before the grid, so it goes first while the grid still shows its rows.
+    DataControl *Data1 = new DataControl(&window);
     QLineEdit *Teller = new QLineEdit(&window);
     QLineEdit *Date = new QLineEdit(&window);
     QLineEdit *Place = new QLineEdit(&window);
@@ -60,7 +62,6 @@ struct CaseWindow
     QLineEdit *TA = new QLineEdit(&window);
     QPlainTextEdit *Other = new QPlainTextEdit(&window);
     QTableView *DBGrid1 = new QTableView(&window);
-    DataControl *Data1 = new DataControl(&window);
     QList<int> errors;
     QStringList events;
 };
@@ -311,8 +312,15 @@ private slots:
         QCOMPARE(w.errors, QList<int>());
     }
 
+    void failedSaveKeepsEdits_data()
+    {
+        QTest::addColumn<bool>("byGrid");
+        QTest::newRow("strip") << false;
+        QTest::newRow("grid row") << true;
+    }
     void failedSaveKeepsEdits()
     {
+        QFETCH(bool, byGrid);
         TemporaryDatabase db;
         db.insert(kTable, cases(3));
         CaseWindow w(db.path());
@@ -321,15 +329,24 @@ private slots:
         QVERIFY(QSqlQuery(writer).exec("BEGIN IMMEDIATE"));
         w.Place->setText("Edited");
         w.events.clear();
-        w.strip("Next")->click();
+        const QPoint thirdRow = w.DBGrid1->visualRect(w.DBGrid1->model()->index(2, 1)).center();
+        const auto leave = [&] {
+            if (byGrid)
+                QTest::mouseClick(w.DBGrid1->viewport(), Qt::LeftButton, {}, thirdRow);
+            else
+                w.strip("Next")->click();
+            QCoreApplication::processEvents();
+        };
+        leave();
         QCOMPARE(w.errors, QList<int>{5});
         QCOMPARE(w.events, QStringList({"Validate 1", "ActionEnded"}));
         QCOMPARE(w.Data1->absolutePosition(), 1);
+        QCOMPARE(w.DBGrid1->currentIndex().row(), 1);
         QCOMPARE(w.Place->text(), QString("Edited"));
         QCOMPARE(w.gridText(1, 1), QString("Edited"));
 
         QVERIFY(QSqlQuery(writer).exec("ROLLBACK"));
-        w.strip("Next")->click();
+        leave();
         QCOMPARE(w.Data1->absolutePosition(), 2);
         QCOMPARE(db.column(kTable, "Place"), QStringList({"Place 1", "Edited", "Place 3"}));
     }
