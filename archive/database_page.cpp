@@ -324,25 +324,31 @@ void DatabasePage::focusPlace()
         txtField2_GotFocus();
 }
 
-void DatabasePage::cmdAdd_Click()
+bool DatabasePage::startDefaultRecord()
 {
+    // A page whose table could not be opened has reported it once; it adds nothing.
     if (!Data1->isOpen())
-        return;
+        return false;
     Data1->addNew();
+    // When the record being left could not be saved, it stays current with the user's edits,
+    // which the defaults must not overwrite. A new record comes after every stored one.
+    if (Data1->absolutePosition() != Data1->recordCount())
+        return false;
     Place->setText(m_design.defaultPlace);
     Author->setText(kDefaultAuthor);
-    focusPlace();
+    return true;
+}
+
+void DatabasePage::cmdAdd_Click()
+{
+    if (startDefaultRecord())
+        focusPlace();
 }
 
 void DatabasePage::txtField2_GotFocus()
 {
-    // A page whose table could not be opened has reported it once; it adds nothing.
-    if (!Date->text().isEmpty() || !Data1->isOpen())
-        return;
-    Data1->addNew();
-    Place->setText(m_design.defaultPlace);
-    Author->setText(kDefaultAuthor);
-    saveAndStay();
+    if (Date->text().isEmpty() && startDefaultRecord())
+        saveAndStay();
 }
 
 void DatabasePage::cmdUpdate_Click()

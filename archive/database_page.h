@@ -79,7 +79,8 @@ private:
     void setFocusOrder();
     void connectSignals();
 
-    void startDefaultRecord();
+    // Adds a record with the page's default place and author; false when none was added.
+    bool startDefaultRecord();
     void saveAndStay();
     FieldTexts boxTexts() const;
     // Runs the plan over the boxes and shows its messages; true when every step passed.

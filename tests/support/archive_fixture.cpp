@@ -4,6 +4,7 @@
 #include "app/register_forms.h"
 #include "archive/database_design.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -21,17 +22,29 @@ QString ArchiveFixture::table(WaterwayKind kind)
     return databaseDesign(kind).table;
 }
 
-DatabasePage &ArchiveFixture::openDatabase(WaterwayKind kind)
+DatabasePage &ArchiveFixture::openDatabase(WaterwayKind kind, const QStringList &places)
 {
+    QList<Texts> records;
+    for (const QString &place : places)
+        records.append({{"Date", "2024-05-01"}, {"Place", place}, {"Author", "Mate"}});
+    database.insert(table(kind), records);
     ConditionPage &conditions = input(kind);
     conditions.Show();
     if (!QTest::qWaitForWindowActive(&conditions))
         qWarning("%s did not become active", qPrintable(conditions.objectName()));
     QTest::mouseClick(conditions.Command1, Qt::LeftButton);
-    DatabasePage &database = page(kind);
-    if (!QTest::qWaitForWindowActive(&database))
-        qWarning("%s did not become active", qPrintable(database.objectName()));
-    return database;
+    auto &page = forms->as<DatabasePage>(databasePageOf(kind));
+    if (!QTest::qWaitForWindowActive(&page))
+        qWarning("%s did not become active", qPrintable(page.objectName()));
+    return page;
+}
+
+void ArchiveFixture::setBoxes(DatabasePage &page, const Texts &texts)
+{
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        if (auto *box = page.findChild<QLineEdit *>(it.key()))
+            box->setText(it.value());
+    }
 }
 
 QStringList ArchiveFixture::messageTexts() const
@@ -42,20 +55,20 @@ QStringList ArchiveFixture::messageTexts() const
     return texts;
 }
 
-QStringList ArchiveFixture::visibleNames() const
-{
-    QStringList names;
-    for (const Form *form : runtime.visibleForms())
-        names << form->objectName();
-    return names;
-}
-
 int ArchiveFixture::dataErrors() const
 {
     return int(std::count_if(platform.messages.cbegin(), platform.messages.cend(), [](const RecordedMessage &m) {
         return m.text.startsWith(QLatin1String("Data error event hit err:")) && m.title == kProgramTitle
                && m.icon == MessageIcon::None;
     }));
+}
+
+QStringList ArchiveFixture::visibleNames() const
+{
+    QStringList names;
+    for (const Form *form : runtime.visibleForms())
+        names << form->objectName();
+    return names;
 }
 
 } // namespace kavro

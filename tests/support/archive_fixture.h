@@ -13,17 +13,22 @@
 
 namespace kavro {
 
+using Texts = QHash<QString, QString>;
+
 struct ArchiveFixture
 {
     ArchiveFixture();
 
     static QString table(WaterwayKind kind);
     ConditionPage &input(WaterwayKind kind) { return forms->as<ConditionPage>(inputPageOf(kind)); }
-    DatabasePage &page(WaterwayKind kind) { return forms->as<DatabasePage>(databasePageOf(kind)); }
-    // Shows the input page and presses its Data Base; the database page is then the active window.
-    DatabasePage &openDatabase(WaterwayKind kind);
+    // Stores the records, shows the input page and presses its Data Base; the database page is
+    // then the active window.
+    DatabasePage &openDatabase(WaterwayKind kind, const QStringList &places = {});
+    // Sets the page's boxes by the names of their columns.
+    static void setBoxes(DatabasePage &page, const Texts &texts);
+    QStringList stored(WaterwayKind kind, const QString &column) const { return database.column(table(kind), column); }
     QStringList messageTexts() const;
-    // How many messages reported a failure of the database.
+    // How many messages reported a failure of the database, as the pages show it.
     int dataErrors() const;
     QStringList visibleNames() const;
     QString activeName() const { return runtime.activeForm() ? runtime.activeForm()->objectName() : QString(); }
