@@ -32,6 +32,7 @@ void CaseTableModel::setColumns(const QStringList &columns, const QStringList &h
     m_headers = headers;
     m_blockQuery.reset();
     m_blocks.clear();
+    m_failedBlocks.clear();
     endResetModel();
 }
 
@@ -40,6 +41,7 @@ bool CaseTableModel::select(const QString &connectionName, const QString &table,
     beginResetModel();
     m_blockQuery.reset();
     m_blocks.clear();
+    m_failedBlocks.clear();
     m_tellers.clear();
     m_pending = false;
     m_currentRow = -1;
@@ -72,6 +74,8 @@ void CaseTableModel::clear()
     beginResetModel();
     m_blockQuery.reset();
     m_blocks.clear();
+    m_failedBlocks.clear();
+    m_fetchFailed = false;
     m_tellers.clear();
     m_pending = false;
     m_currentRow = -1;
@@ -135,6 +139,7 @@ void CaseTableModel::removeStored(int row)
     m_tellers.removeAt(row);
     // Every later row moved up one place, so the blocks no longer hold what their index says.
     m_blocks.clear();
+    m_failedBlocks.clear();
     if (m_currentRow == row) {
         m_currentRow = -1;
         m_currentTexts.clear();
@@ -154,6 +159,14 @@ void CaseTableModel::rowSaved(int row)
 
 void CaseTableModel::setCurrent(int row, const QHash<QString, QString> &texts)
 {
+    for (const int failed : std::as_const(m_failedBlocks)) {
+        m_blocks.remove(failed);
+        const int first = failed * kBlockRows;
+        const int last = std::min(storedCount(), first + kBlockRows) - 1;
+        if (first <= last && !m_columns.isEmpty())
+            emit dataChanged(index(first, 0), index(last, columnCount() - 1));
+    }
+    m_failedBlocks.clear();
     const int previous = m_currentRow;
     m_currentRow = row;
     m_currentTexts = texts;
@@ -233,11 +246,18 @@ const CaseTableModel::Block *CaseTableModel::block(int blockIndex) const
     ok = ok && !query.lastError().isValid();
     const QSqlError error = query.lastError();
     query.finish();
-    if (!ok && !m_fetchFailed) {
-        m_fetchFailed = true;
-        // Reported after the paint that asked for the rows, never from inside it.
-        auto *self = const_cast<CaseTableModel *>(this);
-        QMetaObject::invokeMethod(self, [self, error] { emit self->fetchFailed(error); }, Qt::QueuedConnection);
+    if (ok) {
+        m_fetchFailed = false;
+    } else {
+        // Shown empty until the user next moves: a file locked for a while must not make
+        // every paint wait for it again.
+        m_failedBlocks.insert(blockIndex);
+        if (!m_fetchFailed) {
+            m_fetchFailed = true;
+            // Reported after the paint that asked for the rows, never from inside it.
+            auto *self = const_cast<CaseTableModel *>(this);
+            QMetaObject::invokeMethod(self, [self, error] { emit self->fetchFailed(error); }, Qt::QueuedConnection);
+        }
     }
     m_blocks.insert(blockIndex, rows);
     return rows;

@@ -8,6 +8,7 @@
 #include <QList>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSet>
 #include <QStringList>
 
 #include <functional>
@@ -62,7 +63,7 @@ public:
     Qt::ItemFlags flags(const QModelIndex &index) const override;
 
 signals:
-    // Reading shown rows failed; raised once until the next select.
+    // Reading shown rows failed; raised once until a read succeeds again.
     void fetchFailed(const QSqlError &error);
 
 private:
@@ -82,6 +83,7 @@ private:
 
     mutable std::optional<QSqlQuery> m_blockQuery;
     mutable QCache<int, Block> m_blocks{64};
+    mutable QSet<int> m_failedBlocks;
     mutable bool m_fetchFailed = false;
 };
 

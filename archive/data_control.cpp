@@ -74,7 +74,8 @@ struct DataControl::Private
     bool openConnection();
     void closeConnection();
 
-    void show(int row);
+    // Makes the record of a row current (none for -1); false when it could not be read.
+    bool show(int row);
     void showPending(qint64 teller);
     bool save();
     bool leave(int save);
@@ -179,11 +180,8 @@ void DataControl::Private::closeConnection()
     }
 }
 
-void DataControl::Private::show(int row)
+bool DataControl::Private::show(int row)
 {
-    record.clear();
-    cellEdits.clear();
-    current = -1;
     if (isOpen && row >= 0 && row < model->storedCount()) {
         if (!recordQuery) {
             recordQuery.emplace(database());
@@ -191,24 +189,40 @@ void DataControl::Private::show(int row)
             recordQuery->prepare(QStringLiteral("SELECT * FROM %1 WHERE Teller = ?").arg(sqlName(table)));
         }
         recordQuery->bindValue(0, model->tellerAt(row));
-        if (!recordQuery->exec()) {
-            report(recordQuery->lastError());
-        } else if (recordQuery->next()) {
+        QHash<QString, QString> texts;
+        if (recordQuery->exec() && recordQuery->next()) {
             const QSqlRecord fields = recordQuery->record();
             for (int i = 0; i < fields.count(); ++i)
-                record.insert(fields.fieldName(i), fields.value(i).toString());
-            current = row;
-            hint = row;
+                texts.insert(fields.fieldName(i), fields.value(i).toString());
         } else if (recordQuery->lastError().isValid()) {
             report(recordQuery->lastError());
         } else {
             report(kRecordGoneError, QStringLiteral("The record is no longer in the table."));
         }
         recordQuery->finish();
+        if (!texts.isEmpty()) {
+            record = texts;
+            cellEdits.clear();
+            current = row;
+            hint = row;
+            model->setCurrent(current, record);
+            boxes->show(record);
+            syncGrid();
+            return true;
+        }
+        // A file locked by another program for a while: stay where the user was, boxes as they are.
+        if (current >= 0 && current < model->rowCount()) {
+            syncGrid();
+            return false;
+        }
     }
-    model->setCurrent(current, record);
+    current = -1;
+    record.clear();
+    cellEdits.clear();
+    model->setCurrent(-1, record);
     boxes->show(record);
     syncGrid();
+    return row < 0;
 }
 
 void DataControl::Private::showPending(qint64 teller)
@@ -251,15 +265,16 @@ bool DataControl::Private::save()
         if (!values.contains(kDate))
             values.insert(kDate, record.value(kDate));
         QStringList names;
-        QStringList marks;
+        QStringList texts;
         for (auto it = values.cbegin(); it != values.cend(); ++it) {
             names << sqlName(it.key());
-            marks << QStringLiteral("?");
+            texts << it.value();
         }
         query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(sqlName(table), names.join(QLatin1String(", ")), marks.join(QLatin1String(", "))));
-        for (const QString &value : values)
-            query.addBindValue(value);
+                          .arg(sqlName(table), names.join(QLatin1String(", ")),
+                               QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", "))));
+        for (const QString &text : std::as_const(texts))
+            query.addBindValue(text);
         if (!query.exec()) {
             report(query.lastError());
             return false;
@@ -277,12 +292,15 @@ bool DataControl::Private::save()
     const qint64 teller = model->tellerAt(current);
     if (!changed.isEmpty()) {
         QStringList assignments;
-        for (auto it = changed.cbegin(); it != changed.cend(); ++it)
+        QStringList texts;
+        for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
             assignments << sqlName(it.key()) + QStringLiteral(" = ?");
+            texts << it.value();
+        }
         query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE Teller = ?")
                           .arg(sqlName(table), assignments.join(QLatin1String(", "))));
-        for (const QString &value : changed)
-            query.addBindValue(value);
+        for (const QString &text : std::as_const(texts))
+            query.addBindValue(text);
         query.addBindValue(teller);
         if (!query.exec()) {
             report(query.lastError());
@@ -490,10 +508,18 @@ void DataControl::bindGrid(QTableView *grid, const QStringList &columns, const Q
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
                           | QAbstractItemView::AnyKeyPressed);
-    // Every row is as high as the first: the grid never measures the whole table.
+    // Rows are one line high and never measured: measuring would read the whole table.
+    grid->setWordWrap(false);
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     grid->horizontalHeader()->setStretchLastSection(true);
+    const QFontMetrics metrics = grid->fontMetrics();
+    for (int column = 0; column < columns.size(); ++column) {
+        const bool date = columns.at(column) == kDate;
+        grid->setColumnWidth(column, (date ? metrics.horizontalAdvance(QStringLiteral("0000-00-00"))
+                                           : metrics.averageCharWidth() * 24) + 16);
+    }
     connect(grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex &now) {
         if (d->syncing == 0 && now.isValid() && now.row() != d->current)
             d->chooseRow(now.row());

@@ -51,7 +51,8 @@ public:
     void bindGrid(QTableView *grid, const QStringList &columns, const QStringList &headers);
 
     // Starts a new record, shown in the bound boxes with its Teller and today's Date from the
-    // start; it joins the table when saved.
+    // start, and in the grid's last row; it joins the table when saved. Left without an edit,
+    // it is dropped. Its absolute position is the number of stored records.
     void addNew();
     // Saves the bound boxes into the current (or new) record and stays on it. False when the
     // engine refused; the edits stay in the boxes and Error has been raised.
@@ -66,22 +67,28 @@ public:
     void movePrevious();
     void moveNext();
     void moveLast();
-    // Reopens the table.
+    // Saves the current record's edits and reopens the table on its first record; a table that
+    // could not be opened is tried again.
     void refresh();
     // 0-based position of the current record in the order the records were added, -1 when none.
     int absolutePosition() const;
+    // Stored records, the one being added not counted.
     int recordCount() const;
 
     QString caption() const;
     void setCaption(const QString &caption);
 
 signals:
-    // The engine failed (open, select, insert, update, delete, commit). A handler that reports
-    // the error itself sets *response to 0.
+    // The engine failed (open, select, insert, update, delete, commit), with the engine's number
+    // and text; or the control refused something itself (the k...Error numbers above). A handler
+    // that reports the error itself sets *response to 0; otherwise it goes to the program's log.
+    // A control whose table could not be opened reports that once; what is asked of it later
+    // does nothing until refresh() opens it.
     void Error(int dataErr, const QString &description, int *response);
     // The current record changed (also to none).
     void Reposition();
-    // Before an action on the record set; *save may be left as it is.
+    // Before an action on the record set; *save may be left as it is. It is 1 when the action
+    // will save edits of the current record (always for Update); set to 0, they are not saved.
     void Validate(kavro::DataAction action, int *save);
     // Every action that raised Validate ends with this, whether it succeeded or failed, after
     // its Reposition if it had one; a page restores what it set for the action's duration.

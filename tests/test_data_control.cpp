@@ -18,6 +18,7 @@ using namespace kavro;
 namespace {
 
 const QString kTable = QStringLiteral("DepthRest");
+const QString kToday = QDate::currentDate().toString("yyyy-MM-dd");
 
 // A page in small: the control, its boxes and its grid.
 struct CaseWindow
@@ -25,15 +26,12 @@ struct CaseWindow
     explicit CaseWindow(const QString &path, const QString &table = kTable, bool readOnly = false)
     {
         auto *layout = new QVBoxLayout(&window);
-        for (QWidget *box : std::initializer_list<QWidget *>{Teller, Date, Place, Author, TA, Other, DBGrid1, Data1})
-            layout->addWidget(box);
+        const QList<std::pair<QLineEdit *, QString>> boxes{{Teller, "Teller"}, {Date, "Date"}, {Place, "Place"}, {Author, "Author"}, {TA, "TA"}};
+        for (const auto &[box, column] : boxes)
+            layout->addWidget(box), Data1->bind(box, column);
+        layout->addWidget(Other), layout->addWidget(DBGrid1), layout->addWidget(Data1);
         Place->setMaxLength(50);
         Author->setMaxLength(30);
-        Data1->bind(Teller, "Teller");
-        Data1->bind(Date, "Date");
-        Data1->bind(Place, "Place");
-        Data1->bind(Author, "Author");
-        Data1->bind(TA, "TA");
         Data1->bind(Other, "Other");
         Data1->bindGrid(DBGrid1, {"Date", "Place", "Author"}, {"Date", "Location", "Responsible"});
         QObject::connect(Data1, &DataControl::Error, [this](int number, const QString &, int *response) {
@@ -49,8 +47,28 @@ struct CaseWindow
         Data1->open();
         window.show();
     }
-    QToolButton *strip(const char *name) { return Data1->findChild<QToolButton *>(name); }
+    void click(const char *stripButton) { Data1->findChild<QToolButton *>(stripButton)->click(); }
+    void clickRow(int row)
+    {
+        QTest::mouseClick(DBGrid1->viewport(), Qt::LeftButton, {}, DBGrid1->visualRect(DBGrid1->model()->index(row, 1)).center());
+        QCoreApplication::processEvents();
+    }
     QString gridText(int row, int column) const { return DBGrid1->model()->index(row, column).data().toString(); }
+    // Types into a cell of the grid as the user does, replacing its text, and presses Enter.
+    QLineEdit *typeInCell(int row, int column, const QString &text)
+    {
+        const QModelIndex cell = DBGrid1->model()->index(row, column);
+        DBGrid1->setCurrentIndex(cell);
+        DBGrid1->edit(cell);
+        auto *editor = qobject_cast<QLineEdit *>(DBGrid1->indexWidget(cell));
+        if (editor) {
+            editor->clear();
+            QTest::keyClicks(editor, text);
+            QTest::keyClick(editor, Qt::Key_Return);
+            QCoreApplication::processEvents();    // the grid commits a cell once the key is handled
+        }
+        return editor;
+    }
 
     QWidget window;
     // Made before the grid, so it goes first while the grid still shows its rows.
@@ -98,24 +116,16 @@ private slots:
         QFETCH(int, number);
         TemporaryDatabase db;
         db.insert(kTable, cases(3));
-        QString path = db.path();
-        QString table = kTable;
-        QSqlDatabase writer;
-        if (fault == Fault::MissingFile)
-            path = db.folder() + "/absent.db";
-        if (fault == Fault::MissingTable) {
+        QString path = fault == Fault::MissingFile ? db.folder() + "/absent.db" : db.path();
+        const QString table = fault == Fault::MissingTable ? "CanalCond" : kTable;
+        if (fault == Fault::MissingTable)
             QVERIFY(db.execute("DROP TABLE CanalCond"));
-            table = "CanalCond";
-        }
-        if (fault == Fault::Locked) {
-            writer = db.connection();
+        QSqlDatabase writer = fault == Fault::Locked ? db.connection() : QSqlDatabase();
+        if (writer.isValid())
             QVERIFY(QSqlQuery(writer).exec("BEGIN EXCLUSIVE"));
-        }
         if (fault == Fault::Corrupt) {
-            path = db.folder() + "/corrupt.db";
-            QFile file(path);
-            QVERIFY(file.open(QIODevice::WriteOnly));
-            file.write(QByteArray(8192, 'k'));
+            QFile file(path = db.folder() + "/corrupt.db");
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(8192, 'k')) == 8192);
         }
         const QStringList files = QDir(db.folder()).entryList(QDir::Files);
 
@@ -127,7 +137,7 @@ private slots:
         QCOMPARE(w.Data1->updateRecord(), false);
         QCOMPARE(w.Place->text(), QString("Harbour"));
         w.Data1->deleteCurrent();
-        w.strip("Last")->click();
+        w.click("Last");
         w.Data1->moveFirst();
 
         QCOMPARE(w.errors, QList<int>{number});
@@ -166,11 +176,9 @@ private slots:
             QVERIFY(w.Data1->updateRecord());
         }
         CaseWindow w(db.path());
-        w.strip("Last")->click();
-        QCOMPARE(w.Place->text(), place);
-        QCOMPARE(w.Author->text(), author);
-        QCOMPARE(w.Other->toPlainText(), other);
-        QCOMPARE(w.TA->text(), value);
+        w.click("Last");
+        QCOMPARE(QStringList({w.Place->text(), w.Author->text(), w.Other->toPlainText(), w.TA->text()}),
+                 QStringList({place, author, other, value}));
         QCOMPARE(w.gridText(1, 1), place);
         QCOMPARE(db.column(kTable, "Other"), QStringList({"", other}));
         QCOMPARE(w.errors, QList<int>());
@@ -190,17 +198,9 @@ private slots:
         TemporaryDatabase db;
         db.insert(kTable, cases(2));
         CaseWindow w(db.path());
-        const QModelIndex cell = w.DBGrid1->model()->index(0, column);
-        w.DBGrid1->setCurrentIndex(cell);
-        w.DBGrid1->edit(cell);
-        auto *editor = qobject_cast<QLineEdit *>(w.DBGrid1->indexWidget(cell));
-        QVERIFY(editor);
-        editor->selectAll();
-        QTest::keyClicks(editor, QString(limit + 10, 'x'));
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();    // the grid commits a cell once the key is handled
+        QVERIFY(w.typeInCell(0, column, QString(limit + 10, 'x')));
         QCOMPARE(w.gridText(0, column), QString(limit, 'x'));
-        w.strip("Next")->click();
+        w.click("Next");
         QCOMPARE(db.column(kTable, column == 1 ? "Place" : "Author").first(), QString(limit, 'x'));
     }
 
@@ -221,15 +221,7 @@ private slots:
         TemporaryDatabase db;
         db.insert(kTable, cases(2));
         CaseWindow w(db.path());
-        const QModelIndex cell = w.DBGrid1->model()->index(0, 0);
-        w.DBGrid1->setCurrentIndex(cell);
-        w.DBGrid1->edit(cell);
-        auto *editor = qobject_cast<QLineEdit *>(w.DBGrid1->indexWidget(cell));
-        QVERIFY(editor);
-        editor->clear();
-        QTest::keyClicks(editor, typed);
-        QTest::keyClick(editor, Qt::Key_Return);
-        QCoreApplication::processEvents();    // the grid commits a cell once the key is handled
+        QVERIFY(w.typeInCell(0, 0, typed));
         const QString stored = accepted ? typed : "2024-05-01";
         QCOMPARE(w.errors, accepted ? QList<int>() : QList<int>{kNotADateError});
         QCOMPARE(w.Date->text(), stored);
@@ -237,52 +229,38 @@ private slots:
         QCOMPARE(db.column(kTable, "Date"), QStringList({stored, "2024-05-01"}));
     }
 
-    void orderOfAdding()
+    void orderOfAddingAndWholeTable()
     {
         TemporaryDatabase db;
         QVERIFY(db.execute("INSERT INTO DepthRest (Teller, Place) VALUES (7, 'seven');"
                            "INSERT INTO DepthRest (Teller, Place) VALUES (3, 'three');"
                            "INSERT INTO DepthRest (Teller, Place) VALUES (5, 'five')"));
+        db.insert(kTable, cases(700));
         CaseWindow w(db.path());
         QCOMPARE(w.Place->text(), QString("three"));
         QCOMPARE(QStringList({w.gridText(0, 1), w.gridText(1, 1), w.gridText(2, 1)}), QStringList({"three", "five", "seven"}));
+        QCOMPARE(w.DBGrid1->model()->rowCount(), 703);
         w.events.clear();
-        w.strip("Next")->click();
+        w.click("Next");
         QCOMPARE(w.Teller->text(), QString("5"));
         QCOMPARE(w.events, QStringList({"Validate 0", "Reposition", "ActionEnded"}));
-        w.strip("Next")->click();
-        w.strip("Next")->click();
-        QCOMPARE(w.Place->text(), QString("seven"));
-        w.strip("Previous")->click();
-        QCOMPARE(w.Data1->absolutePosition(), 1);
-        QCOMPARE(w.DBGrid1->currentIndex().row(), 1);
-    }
-
-    void gridKnowsEveryRecord()
-    {
-        TemporaryDatabase db;
-        db.insert(kTable, cases(700));
-        CaseWindow w(db.path());
-        QCOMPARE(w.DBGrid1->model()->rowCount(), 700);
         w.DBGrid1->setFocus();
         QTest::keyClick(w.DBGrid1, Qt::Key_End, Qt::ControlModifier);
-        QCOMPARE(w.Data1->absolutePosition(), 699);
+        QCOMPARE(w.Data1->absolutePosition(), 702);
         QCOMPARE(w.Place->text(), QString("Place 700"));
-        w.strip("First")->click();
-        QCOMPARE(w.Place->text(), QString("Place 1"));
-        w.strip("Last")->click();
-        QCOMPARE(w.DBGrid1->currentIndex().row(), 699);
+        w.click("First");
+        w.click("Last");
+        w.click("Previous");
+        QCOMPARE(w.Data1->absolutePosition(), 701);
+        QCOMPARE(w.DBGrid1->currentIndex().row(), 701);
         QCOMPARE(w.errors, QList<int>());
     }
 
     void leavingSavesEdits_data()
     {
         QTest::addColumn<QString>("way");
-        QTest::newRow("strip") << "strip";
-        QTest::newRow("grid row") << "grid";
-        QTest::newRow("move first") << "first";
-        QTest::newRow("add new") << "add";
-        QTest::newRow("bookmark") << "bookmark";
+        for (const char *way : {"strip", "grid row", "move first", "add new", "bookmark"})
+            QTest::newRow(way) << way;
     }
     void leavingSavesEdits()
     {
@@ -295,13 +273,12 @@ private slots:
         w.Other->setPlainText("note");
         w.events.clear();
         if (way == "strip")
-            w.strip("Next")->click();
-        if (way == "grid")
-            QTest::mouseClick(w.DBGrid1->viewport(), Qt::LeftButton, {},
-                              w.DBGrid1->visualRect(w.DBGrid1->model()->index(2, 1)).center());
-        if (way == "first")
+            w.click("Next");
+        if (way == "grid row")
+            w.clickRow(2);
+        if (way == "move first")
             w.Data1->moveFirst();
-        if (way == "add")
+        if (way == "add new")
             w.Data1->addNew();
         if (way == "bookmark")
             w.Data1->setBookmark(3);
@@ -312,43 +289,45 @@ private slots:
         QCOMPARE(w.errors, QList<int>());
     }
 
-    void failedSaveKeepsEdits_data()
+    void lockedFileKeepsUserOnRecord_data()
     {
+        QTest::addColumn<QString>("lock");
+        QTest::addColumn<QString>("edit");
         QTest::addColumn<bool>("byGrid");
-        QTest::newRow("strip") << false;
-        QTest::newRow("grid row") << true;
+        QTest::addColumn<QStringList>("events");
+        const QStringList failedSave{"Validate 1", "ActionEnded"};
+        QTest::newRow("save refused, strip") << "BEGIN IMMEDIATE" << "Edited" << false << failedSave;
+        QTest::newRow("save refused, grid row") << "BEGIN IMMEDIATE" << "Edited" << true << failedSave;
+        QTest::newRow("read refused") << "BEGIN EXCLUSIVE" << "Place 2" << false << QStringList({"Validate 0", "Reposition", "ActionEnded"});
     }
-    void failedSaveKeepsEdits()
+    void lockedFileKeepsUserOnRecord()
     {
+        QFETCH(QString, lock);
+        QFETCH(QString, edit);
         QFETCH(bool, byGrid);
+        QFETCH(QStringList, events);
         TemporaryDatabase db;
         db.insert(kTable, cases(3));
         CaseWindow w(db.path());
         w.Data1->moveNext();
         QSqlDatabase writer = db.connection();
-        QVERIFY(QSqlQuery(writer).exec("BEGIN IMMEDIATE"));
-        w.Place->setText("Edited");
+        QVERIFY(QSqlQuery(writer).exec(lock));
+        w.Place->setText(edit);
         w.events.clear();
-        const QPoint thirdRow = w.DBGrid1->visualRect(w.DBGrid1->model()->index(2, 1)).center();
-        const auto leave = [&] {
-            if (byGrid)
-                QTest::mouseClick(w.DBGrid1->viewport(), Qt::LeftButton, {}, thirdRow);
-            else
-                w.strip("Next")->click();
-            QCoreApplication::processEvents();
-        };
+        const auto leave = [&] { byGrid ? w.clickRow(2) : w.click("Next"); };
         leave();
         QCOMPARE(w.errors, QList<int>{5});
-        QCOMPARE(w.events, QStringList({"Validate 1", "ActionEnded"}));
+        QCOMPARE(w.events, events);
         QCOMPARE(w.Data1->absolutePosition(), 1);
         QCOMPARE(w.DBGrid1->currentIndex().row(), 1);
-        QCOMPARE(w.Place->text(), QString("Edited"));
-        QCOMPARE(w.gridText(1, 1), QString("Edited"));
+        QCOMPARE(w.Place->text(), edit);
+        QCOMPARE(w.gridText(1, 1), edit);
 
         QVERIFY(QSqlQuery(writer).exec("ROLLBACK"));
         leave();
         QCOMPARE(w.Data1->absolutePosition(), 2);
-        QCOMPARE(db.column(kTable, "Place"), QStringList({"Place 1", "Edited", "Place 3"}));
+        QCOMPARE(db.column(kTable, "Place"), QStringList({"Place 1", edit, "Place 3"}));
+        QCOMPARE(w.errors.size(), 1);
     }
 
     void newRecordShowsTellerAndDate()
@@ -359,8 +338,7 @@ private slots:
         CaseWindow w(db.path());
         w.Data1->addNew();
         // Numbers of removed records are not given again.
-        QCOMPARE(w.Teller->text(), QString("4"));
-        QCOMPARE(w.Date->text(), QDate::currentDate().toString("yyyy-MM-dd"));
+        QCOMPARE(QStringList({w.Teller->text(), w.Date->text()}), QStringList({"4", kToday}));
         QCOMPARE(w.Data1->absolutePosition(), 2);
         QCOMPARE(w.DBGrid1->model()->rowCount(), 3);
         QCOMPARE(db.count(kTable), 2);
@@ -368,7 +346,7 @@ private slots:
         QVERIFY(w.Data1->updateRecord());
         QCOMPARE(w.Data1->lastModified(), QVariant(qint64(4)));
         QCOMPARE(db.column(kTable, "Place"), QStringList({"Place 1", "Place 2", "New"}));
-        QCOMPARE(db.column(kTable, "Date").last(), QDate::currentDate().toString("yyyy-MM-dd"));
+        QCOMPARE(db.column(kTable, "Date").last(), kToday);
         // A record added and left without an edit is dropped, not stored empty.
         w.Data1->addNew();
         w.Data1->moveFirst();
