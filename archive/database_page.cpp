@@ -185,12 +185,12 @@ double DatabasePage::waterwayHeight() const
 void DatabasePage::createValueFrames()
 {
     const double right = m_design.clientSize.width() - 2 * kMargin - kCommandWidth;
-    m_shipFrame = createFrame(QStringLiteral("Frame2"), QStringLiteral("SHIP DATA"),
-                              QRectF(kMargin, kDataTop, kShipWidth, kShipHeight));
-    m_waterwayFrame = createFrame(QStringLiteral("Frame3"), QStringLiteral("GEOGRAPHICAL DATA"),
-                                  QRectF(kWaterwayLeft, kDataTop, right - kWaterwayLeft, waterwayHeight()));
+    QWidget *shipFrame = createFrame(QStringLiteral("Frame2"), QStringLiteral("SHIP DATA"),
+                                     QRectF(kMargin, kDataTop, kShipWidth, kShipHeight));
+    QWidget *waterwayFrame = createFrame(QStringLiteral("Frame3"), QStringLiteral("GEOGRAPHICAL DATA"),
+                                         QRectF(kWaterwayLeft, kDataTop, right - kWaterwayLeft, waterwayHeight()));
     // The waterway frame's own caption is covered by a heading of another name at its place.
-    auto *cover = new QLabel(QStringLiteral("TOPOGRAPHICAL DATA"), m_waterwayFrame);
+    auto *cover = new QLabel(QStringLiteral("TOPOGRAPHICAL DATA"), waterwayFrame);
     cover->setObjectName(QStringLiteral("Label3"));
     cover->setFont(frameFont());
     cover->setAutoFillBackground(true);
@@ -203,7 +203,7 @@ void DatabasePage::createValueFrames()
     int waterwayRow = 0;
     for (const CaseFieldSpec &spec : caseFieldsOf(m_design.kind)) {
         const bool onWaterway = m_design.waterwayLabels.count(spec.field) > 0;
-        QWidget *frame = onWaterway ? m_waterwayFrame : m_shipFrame;
+        QWidget *frame = onWaterway ? waterwayFrame : shipFrame;
         const QRectF place = geometryTwips(frame);
         const double top = kFirstRow + (onWaterway ? waterwayRow++ : shipRow++) * kRowPitch;
         const double boxLeft = place.right() - kMargin - kValueBoxWidth;

@@ -90,8 +90,6 @@ private:
     Forms &m_forms;
     const DatabaseDesign &m_design;
     QHash<QString, QLineEdit *> m_valueBoxes;
-    QWidget *m_waterwayFrame = nullptr;
-    QWidget *m_shipFrame = nullptr;
     // Set while the page shows the hourglass, so that it is restored exactly once.
     bool m_hourglass = false;
     // The Place box lost the focus only because the page stopped being the active window.
