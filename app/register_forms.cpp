@@ -1,6 +1,8 @@
 // The factories of every window.
 #include "app/register_forms.h"
 
+#include "archive/database_page.h"
+#include "archive/delete_confirmation.h"
 #include "forms/forms.h"
 #include "input/condition_page.h"
 #include "menu/about_box.h"
@@ -34,10 +36,22 @@ void registerResultsForms(Forms &forms)
     forms.setFactory(FormId::Validity, [](Forms &f) { return std::make_unique<ValidityPage>(f.runtime()); });
 }
 
+void registerArchiveForms(Forms &forms)
+{
+    for (WaterwayKind kind : kKinds) {
+        forms.setFactory(databasePageOf(kind), [kind](Forms &f) {
+            return std::make_unique<DatabasePage>(f, kind);
+        });
+        forms.setFactory(deleteConfirmationOf(kind),
+                         [kind](Forms &f) { return std::make_unique<DeleteConfirmation>(f, kind); });
+    }
+}
+
 void registerProgramForms(Forms &forms)
 {
     registerNavigationForms(forms);
     registerResultsForms(forms);
+    registerArchiveForms(forms);
 }
 
 } // namespace kavro

@@ -9,6 +9,8 @@ class Forms;
 void registerNavigationForms(Forms &forms);
 // The three results pages and the validity page.
 void registerResultsForms(Forms &forms);
+// The three database pages and their delete confirmations.
+void registerArchiveForms(Forms &forms);
 // Every window of the program, as the program registers them.
 void registerProgramForms(Forms &forms);
 

@@ -34,6 +34,11 @@ FormId databasePageOf(WaterwayKind kind)
     return pick(kind, FormId::Database1, FormId::Database2, FormId::Database3);
 }
 
+FormId deleteConfirmationOf(WaterwayKind kind)
+{
+    return pick(kind, FormId::Delete1, FormId::Delete2, FormId::Delete3);
+}
+
 Forms::Forms(FormRuntime &runtime, RegionalNumbers numbers, AppPaths paths)
     : m_runtime(runtime)
     , m_numbers(std::move(numbers))

@@ -29,11 +29,15 @@ enum class FormId {
     Database1,
     Database2,
     Database3,
+    Delete1,
+    Delete2,
+    Delete3,
 };
 
 FormId inputPageOf(WaterwayKind kind);
 FormId resultsPageOf(WaterwayKind kind);
 FormId databasePageOf(WaterwayKind kind);
+FormId deleteConfirmationOf(WaterwayKind kind);
 
 class Forms
 {
