@@ -30,9 +30,27 @@ void QtPlatform::showMessage(MessageIcon icon, const QString &title, const QStri
     box.exec();
 }
 
-bool QtPlatform::startDetached(const QString &program, const QStringList &arguments)
+void QtPlatform::startProgram(const QString &program, const QStringList &arguments, std::function<void()> failed)
 {
-    return QProcess::startDetached(program, arguments);
+    // Without a parent the process object outlives nothing it would kill on its deletion: a
+    // viewer still open when the program ends stays open.
+    auto *process = new QProcess;
+    process->setProcessChannelMode(QProcess::ForwardedChannels);
+    process->setStandardInputFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+        // A crash also ends in finished(), which reports it.
+        if (error != QProcess::FailedToStart)
+            return;
+        failed();
+        process->deleteLater();
+    });
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, failed](int exitCode, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || exitCode != 0)
+                             failed();
+                         process->deleteLater();
+                     });
+    process->start(program, arguments);
 }
 
 bool QtPlatform::printImage(const QImage &image, const QString &jobName)

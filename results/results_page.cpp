@@ -219,6 +219,7 @@ void ResultsPage::createButtons()
     setTabOrder(Command1, Command3);
     setTabOrder(Command3, Command4);
     Command2->setFocus();
+    setCloseBoxButton(Command2);
 }
 
 void ResultsPage::connectSignals()
