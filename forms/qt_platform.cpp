@@ -32,11 +32,12 @@ void QtPlatform::showMessage(MessageIcon icon, const QString &title, const QStri
 
 void QtPlatform::startProgram(const QString &program, const QStringList &arguments, std::function<void()> failed)
 {
-    // Without a parent the process object outlives nothing it would kill on its deletion: a
-    // viewer still open when the program ends stays open.
+    // Without a parent the process object is not deleted when the program ends, so it does not
+    // kill a viewer still open then. Its output is not read: the caller tells the user of a failure.
     auto *process = new QProcess;
-    process->setProcessChannelMode(QProcess::ForwardedChannels);
     process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
     QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
         // A crash also ends in finished(), which reports it.
         if (error != QProcess::FailedToStart)
