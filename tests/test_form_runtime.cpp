@@ -76,16 +76,13 @@ private slots:
         row("closing the last ends", "show A, show B, close B, close A", {}, {2, 1, 0}, "", 1);
         row("nothing shows after the end", "show A, close A, show A", {}, {1, 0, 0}, "", 1);
         row("click on a covered window", "show A, show B, click A", {}, {2, 1, 0});
-        row("click on the active window", "show A, click A", {});
         // The press activates first; the button it moved away from under the pointer still acts.
         row("click on a covered window's button", "show A, show B, click A.ok", {"A.ok"}, {2, 1, 0});
         row("click on the active window's button", "show A, click A.ok", {"A.ok"});
         row("enter in a field", "show A, focus A.first, key Return", {"A.ok"});
         row("keypad enter", "show A, focus A.first, key Enter", {"A.ok"});
         row("enter in a multi-line box", "show A, focus A.notes, key Return", {"A.ok"});
-        row("enter with the default disabled", "show A, disable A.ok, focus A.first, key Return", {});
         row("enter on another button", "show A, focus A.other, key Return", {"A.other"});
-        row("escape in a field", "show A, focus A.first, key Esc", {"A.cancel"});
         row("escape on a button", "show A, focus A.other, key Esc", {"A.cancel"});
         row("access key", "show A, focus A.first, key Alt+H", {"A.other"});
     }
@@ -110,8 +107,6 @@ private slots:
                 form->close();
             else if (verb == "focus")
                 control->setFocus();
-            else if (verb == "disable")
-                control->setEnabled(false);
             else if (verb == "click")   // through the window, which finds the receiver as for real input
                 QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, control ? control->geometry().center() : QPoint(290, 190));
             else if (const QKeyCombination key = QKeySequence(target)[0]; verb == "key") {
@@ -137,9 +132,6 @@ private slots:
         QTRY_COMPARE(QApplication::focusWidget(), form.second);
         runtime->sendKeys("+{tab}");
         QTRY_COMPARE(QApplication::focusWidget(), form.first);
-        form.first->setText("abc");
-        runtime->sendKeys("+{Home}");
-        QTRY_COMPARE(form.first->selectedText(), QString("abc"));
     }
 
     // A page printed is checked in test_results_pages; here the desktop without a printer.

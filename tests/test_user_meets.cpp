@@ -223,6 +223,30 @@ private slots:
         QVERIFY(option.state & QStyle::State_KeyboardFocusChange);
     }
 
+    // A data frame's line runs through the middle of its heading, which stands at the designed frame
+    // top (3720 twips, 248 pixels), and above every box of the frame.
+    void dataFrameLineThroughItsHeading_data()
+    {
+        QTest::addColumn<FormId>("page");
+        QTest::newRow("depth-restricted") << FormId::Condition1;
+        QTest::newRow("canal") << FormId::Condition2;
+        QTest::newRow("channel, its width box just under the line") << FormId::Condition3;
+    }
+    void dataFrameLineThroughItsHeading()
+    {
+        QFETCH(FormId, page);
+        Form &form = program->forms.form(page);
+        for (const QString frame : {"ShipFrame", "WaterwayFrame"}) {
+            const QRect heading(form.findChild<QWidget *>(frame + "Heading")->mapTo(&form, QPoint()),
+                                form.findChild<QWidget *>(frame + "Heading")->size());
+            const int line = form.findChild<QWidget *>(frame + "Border")->mapTo(&form, QPoint()).y();
+            QCOMPARE(heading.top(), 248);
+            QVERIFY2(qAbs(line - heading.center().y()) <= 1, qPrintable(QString::number(line)));
+            for (const QLineEdit *box : form.findChildren<QLineEdit *>())
+                QVERIFY(box->y() > line + 1);
+        }
+    }
+
 private:
     std::unique_ptr<Program> program;
 };
