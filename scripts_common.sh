@@ -5,9 +5,12 @@ KAVRO_PACKAGES=(cmake g++ make qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6
                 fonts-liberation libgl-dev poppler-utils xdg-utils libbenchmark-dev)
 
 kavro_install_missing() {
-  local missing=()
+  local installed missing=()
+  # One query for all of them; a package dpkg has never heard of is simply not listed.
+  installed=$(dpkg-query -W -f='${Package} ${Status}\n' "${KAVRO_PACKAGES[@]}" 2>/dev/null \
+              | awk '/ install ok installed$/ {print $1}' || true)
   for p in "${KAVRO_PACKAGES[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    grep -qx "$p" <<<"$installed" || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then
     local sudo=""
@@ -18,7 +21,22 @@ kavro_install_missing() {
   fi
 }
 
+# Configured once; a later build re-runs CMake by itself when a CMakeLists.txt has changed.
+kavro_configure() {
+  [ -f build/CMakeCache.txt ] || cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+}
+
+# Everything: the program, the tests and the benchmarks.
 kavro_build() {
-  cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+  kavro_configure
   cmake --build build -j "$(nproc)"
+}
+
+# The program alone, silent unless the build fails.
+kavro_build_program() {
+  kavro_configure
+  if ! cmake --build build --target kavro -j "$(nproc)" > build/program-build.log 2>&1; then
+    cat build/program-build.log
+    return 1
+  fi
 }

@@ -4,6 +4,8 @@
 #include "app/register_forms.h"
 
 #include <QApplication>
+#include <QFontDatabase>
+#include <QThreadPool>
 
 namespace kavro {
 
@@ -18,6 +20,10 @@ Application::Application()
 void Application::start()
 {
     m_forms.form(FormId::Intro).Show();
+    // The first text drawn reads the desktop's whole font configuration, which takes longer than
+    // building the menu. Read beside the window system's showing of the menu, it holds up the
+    // menu's first paint the less; Qt's font database is safe across threads.
+    QThreadPool::globalInstance()->start([] { QFontDatabase::families(); });
 }
 
 } // namespace kavro

@@ -37,7 +37,7 @@ class SilentPlatform : public Platform
 {
 public:
     void showMessage(MessageIcon, const QString &, const QString &, QWidget *) override {}
-    bool startDetached(const QString &, const QStringList &) override { return false; }
+    void startProgram(const QString &, const QStringList &, std::function<void()>) override {}
     bool printImage(const QImage &, const QString &) override { return false; }
     void end() override {}
 };

@@ -6,6 +6,7 @@
 
 #include <QCloseEvent>
 #include <QImage>
+#include <QPushButton>
 
 #include <cmath>
 
@@ -39,6 +40,16 @@ void Form::Show()
 void Form::Hide()
 {
     m_runtime.hide(*this);
+}
+
+void Form::setDefaultButton(QAbstractButton *button)
+{
+    // A Form is no dialog: Qt only draws the default-button frame, the runtime presses it.
+    if (auto *previous = qobject_cast<QPushButton *>(m_defaultButton))
+        previous->setDefault(false);
+    m_defaultButton = button;
+    if (auto *push = qobject_cast<QPushButton *>(button))
+        push->setDefault(true);
 }
 
 QSize Form::setClientSizeTwips(double width, double height)
@@ -92,7 +103,7 @@ void Form::PrintForm()
 
 void Form::closeEvent(QCloseEvent *event)
 {
-    // Windows live until the program ends: the close box only hides.
+    // Windows live until the program ends; the runtime decides what the close box does.
     event->ignore();
     m_runtime.closedByUser(*this);
 }

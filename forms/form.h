@@ -1,4 +1,4 @@
-// Base of every window: designed placement in twips, default and cancel buttons,
+// Base of every window: designed placement in twips, default, cancel and close-box buttons,
 // the Activate event, Show and Hide through the window model, and printing of its image.
 #pragma once
 
@@ -30,10 +30,15 @@ public:
     void Show();
     void Hide();
 
-    void setDefaultButton(QAbstractButton *button) { m_defaultButton = button; }
+    // Enter presses the default button, which is drawn as one; Esc presses the cancel button.
+    void setDefaultButton(QAbstractButton *button);
     void setCancelButton(QAbstractButton *button) { m_cancelButton = button; }
     QAbstractButton *defaultButton() const { return m_defaultButton; }
     QAbstractButton *cancelButton() const { return m_cancelButton; }
+    // The button that the title bar's close box presses: the window's own way back, so that
+    // nothing typed is lost to it. A window without one is only hidden by its close box.
+    void setCloseBoxButton(QAbstractButton *button) { m_closeBoxButton = button; }
+    QAbstractButton *closeBoxButton() const { return m_closeBoxButton; }
 
     // Both return the client size in pixels that they asked for; a window manager may
     // deliver another one later.
@@ -63,6 +68,7 @@ private:
     FormRuntime &m_runtime;
     QAbstractButton *m_defaultButton = nullptr;
     QAbstractButton *m_cancelButton = nullptr;
+    QAbstractButton *m_closeBoxButton = nullptr;
     QHash<const QWidget *, QRectF> m_twips;
 };
 

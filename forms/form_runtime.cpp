@@ -5,8 +5,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QTimer>
 
 namespace kavro {
@@ -88,13 +91,38 @@ void FormRuntime::show(Form &form)
 {
     if (m_ended)
         return;
-    if (!m_forms.contains(&form))
-        m_forms.insert(&form);
+    m_forms.insert(&form);
+    // Centred on the screen the first time; afterwards Qt keeps it where the user left it.
+    const bool firstShow = !m_placed.contains(&form);
     if (!form.isVisible()) {
+        if (firstShow)
+            centreOnScreen(form);
         form.setVisible(true);
+        // The focus shows from the first show on, not only after the first Tab; showing a
+        // window clears the mark, so it is set afterwards.
+        form.setAttribute(Qt::WA_KeyboardFocusChange);
     }
     bringToTop(form);
     makeActive(form);
+    if (firstShow) {
+        // A window that takes its size on its first activation (a results page fits its graph)
+        // is centred again at that size, before the window manager has drawn it.
+        m_placed.insert(&form);
+        centreOnScreen(form);
+    }
+}
+
+void FormRuntime::centreOnScreen(Form &form)
+{
+    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    // The frame is not known before the window manager has framed the window once.
+    const QSize outer = form.size() + QSize(int(kFrameTwipsX / kTwipsPerPixel), int(kFrameTwipsY / kTwipsPerPixel));
+    const QRect area = screen->availableGeometry();
+    form.move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
 }
 
 void FormRuntime::hide(Form &form)
@@ -140,6 +168,7 @@ void FormRuntime::registerForm(Form &form)
 void FormRuntime::forget(Form &form)
 {
     m_forms.remove(&form);
+    m_placed.remove(&form);
     m_stack.removeAll(&form);
     if (m_active == &form)
         m_active = nullptr;
@@ -147,8 +176,14 @@ void FormRuntime::forget(Form &form)
 
 void FormRuntime::closedByUser(Form &form)
 {
-    hide(form);
-    if (m_stack.isEmpty())
+    if (QAbstractButton *button = form.closeBoxButton()) {
+        if (canPress(button))
+            button->click();
+    } else {
+        hide(form);
+    }
+    // The program never runs on unseen.
+    if (!m_ended && m_stack.isEmpty())
         end();
 }
 
@@ -157,9 +192,12 @@ void FormRuntime::message(MessageIcon icon, const QString &title, const QString 
     m_platform.showMessage(icon, title, text, m_active);
 }
 
-bool FormRuntime::startDetached(const QString &program, const QStringList &arguments)
+void FormRuntime::startProgram(const QString &program, const QStringList &arguments, const QString &failureText)
 {
-    return m_platform.startDetached(program, arguments);
+    m_platform.startProgram(program, arguments, [runtime = QPointer<FormRuntime>(this), failureText] {
+        if (runtime && !runtime->m_ended)
+            runtime->message(MessageIcon::Stop, kProgramTitle, failureText);
+    });
 }
 
 void FormRuntime::end()
@@ -228,17 +266,56 @@ bool FormRuntime::handleDialogKey(Form &form, QKeyEvent &event)
     return true;
 }
 
+void FormRuntime::notePress(QWidget &control)
+{
+    // A press not taken by a control travels on to its parents; the control hit first counts.
+    if (m_pressed && control.isAncestorOf(m_pressed))
+        return;
+    m_pressed = &control;
+    m_pressedAt = control.mapTo(control.window(), QPoint(0, 0));
+}
+
+bool FormRuntime::followPressedControl(QWidget &control, QMouseEvent &event)
+{
+    // Qt gives the rest of a press to the control pressed, at the pointer's place relative to where
+    // the control stands now; relative to where it stood at the press the pointer has not moved.
+    const QPoint shift = control.mapTo(control.window(), QPoint(0, 0)) - m_pressedAt;
+    if (shift.isNull())
+        return false;
+    QMouseEvent moved(event.type(), event.position() + shift, event.scenePosition(), event.globalPosition(),
+                      event.button(), event.buttons(), event.modifiers(), event.pointingDevice());
+    m_forwarding = true;
+    QCoreApplication::sendEvent(&control, &moved);
+    m_forwarding = false;
+    return true;
+}
+
 bool FormRuntime::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
         // A click on a window that is not the active one activates it before the control acts.
-        if (Form *form = formOf(watched); form && form != m_active && form->isVisible()) {
-            bringToTop(*form);
-            makeActive(*form);
+        if (Form *form = formOf(watched)) {
+            notePress(static_cast<QWidget &>(*watched));
+            if (form != m_active && form->isVisible()) {
+                bringToTop(*form);
+                makeActive(*form);
+            }
         }
         break;
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonRelease: {
+        auto &mouse = static_cast<QMouseEvent &>(*event);
+        const bool followed = watched == m_pressed && !m_forwarding && followPressedControl(*m_pressed, mouse);
+        // The window sees the release before the control does.
+        if (event->type() == QEvent::MouseButtonRelease && mouse.buttons() == Qt::NoButton && !m_forwarding
+            && watched->isWidgetType())
+            m_pressed = nullptr;
+        if (followed)
+            return true;
+        break;
+    }
     case QEvent::KeyPress:
         if (Form *form = formOf(watched); form && watched == QApplication::focusWidget())
             return handleDialogKey(*form, static_cast<QKeyEvent &>(*event));

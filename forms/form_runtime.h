@@ -1,16 +1,19 @@
 // The window model every page relies on: one instance per window, modeless Show and Hide,
-// the program's own notion of its active window (and the Activate event it raises),
-// default and cancel buttons, and keystrokes synthesized for delivery after a handler returns.
+// the program's own notion of its active window (and the Activate event it raises), where a
+// window first appears, default, cancel and close-box buttons, and keystrokes synthesized for
+// delivery after a handler returns.
 #pragma once
 
 #include "forms/platform.h"
 
 #include <QList>
-#include <QSet>
 #include <QObject>
+#include <QPoint>
 #include <QPointer>
+#include <QSet>
 
 class QKeyEvent;
+class QMouseEvent;
 
 namespace kavro {
 
@@ -37,11 +40,14 @@ public:
     void sendKeys(const QString &keys);
 
     void message(MessageIcon icon, const QString &title, const QString &text);
-    bool startDetached(const QString &program, const QStringList &arguments);
+    // Starts a program without waiting for it; should it fail to start or end with an error,
+    // the user gets `failureText` in a message box with the program's title.
+    void startProgram(const QString &program, const QStringList &arguments, const QString &failureText);
     void end();
     bool ended() const { return m_ended; }
 
-    // A window closed by its close box: hidden, and the program ends once none is visible.
+    // A window's close box pressed: it presses the window's close-box button, or hides the window
+    // that has none; the program ends once none of its windows is visible.
     void closedByUser(Form &form);
     void registerForm(Form &form);
     void forget(Form &form);
@@ -52,7 +58,10 @@ protected:
 private:
     void makeActive(Form &form);
     void bringToTop(Form &form);
+    void centreOnScreen(Form &form);
     bool handleDialogKey(Form &form, QKeyEvent &event);
+    void notePress(QWidget &control);
+    bool followPressedControl(QWidget &control, QMouseEvent &event);
     void deliverKeys(const QList<std::pair<int, Qt::KeyboardModifiers>> &keys);
     Form *formOf(QObject *object) const;
 
@@ -60,6 +69,12 @@ private:
     QSet<Form *> m_forms;
     QList<Form *> m_stack;
     QPointer<Form> m_active;
+    QSet<const Form *> m_placed;
+    // The control that took the last mouse press, and where it stood in its window then: an
+    // activation that moves it (a results page lays out its panels) must not lose the click.
+    QPointer<QWidget> m_pressed;
+    QPoint m_pressedAt;
+    bool m_forwarding = false;
     bool m_ended = false;
 };
 

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QWidget;
 
 namespace kavro {
@@ -22,8 +24,10 @@ public:
 
     // Modal; returns once the user has closed the box.
     virtual void showMessage(MessageIcon icon, const QString &title, const QString &text, QWidget *parent) = 0;
-    // Starts a program without waiting; false when it could not be started.
-    virtual bool startDetached(const QString &program, const QStringList &arguments) = 0;
+    // Starts a program and returns at once. `failed` runs later, from the event loop, when the
+    // program could not be started or ended with a non-zero exit status or a crash.
+    virtual void startProgram(const QString &program, const QStringList &arguments,
+                              std::function<void()> failed) = 0;
     // Prints one page image on the default printer; false when nothing was printed.
     virtual bool printImage(const QImage &image, const QString &jobName) = 0;
     // Ends the program at once.

@@ -30,9 +30,28 @@ void QtPlatform::showMessage(MessageIcon icon, const QString &title, const QStri
     box.exec();
 }
 
-bool QtPlatform::startDetached(const QString &program, const QStringList &arguments)
+void QtPlatform::startProgram(const QString &program, const QStringList &arguments, std::function<void()> failed)
 {
-    return QProcess::startDetached(program, arguments);
+    // Without a parent the process object is not deleted when the program ends, so it does not
+    // kill a viewer still open then. Its output is not read: the caller tells the user of a failure.
+    auto *process = new QProcess;
+    process->setStandardInputFile(QProcess::nullDevice());
+    process->setStandardOutputFile(QProcess::nullDevice());
+    process->setStandardErrorFile(QProcess::nullDevice());
+    QObject::connect(process, &QProcess::errorOccurred, process, [process, failed](QProcess::ProcessError error) {
+        // A crash also ends in finished(), which reports it.
+        if (error != QProcess::FailedToStart)
+            return;
+        failed();
+        process->deleteLater();
+    });
+    QObject::connect(process, &QProcess::finished, process,
+                     [process, failed](int exitCode, QProcess::ExitStatus status) {
+                         if (status != QProcess::NormalExit || exitCode != 0)
+                             failed();
+                         process->deleteLater();
+                     });
+    process->start(program, arguments);
 }
 
 bool QtPlatform::printImage(const QImage &image, const QString &jobName)

@@ -15,7 +15,7 @@ class QtPlatform : public Platform
 {
 public:
     void showMessage(MessageIcon icon, const QString &title, const QString &text, QWidget *parent) override;
-    bool startDetached(const QString &program, const QStringList &arguments) override;
+    void startProgram(const QString &program, const QStringList &arguments, std::function<void()> failed) override;
     bool printImage(const QImage &image, const QString &jobName) override;
     void end() override;
 };

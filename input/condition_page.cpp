@@ -8,6 +8,7 @@
 
 #include <QFocusEvent>
 #include <QFontMetrics>
+#include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -81,13 +82,14 @@ QWidget *ConditionPage::createDataFrame(const QString &name, const QString &capt
     frame->setAttribute(Qt::WA_TransparentForMouseEvents);
     placeInClient(*this, frame, place.left(), place.top(), place.width(), place.height());
 
-    // A frame's caption straddles its top line; the heading covers the caption at its place, so
-    // the line runs through the heading's middle and the boxes just under it stay inside.
+    // A frame's caption straddles its top line: the etched line runs through the middle of the
+    // heading, which covers it at its place. A group box would draw it under its title instead.
     const QFontMetrics metrics(frameFont());
     const double width = (metrics.horizontalAdvance(heading) + 12) * kTwipsPerPixel;
     const double height = (metrics.height() + 2) * kTwipsPerPixel;
-    auto *border = new QGroupBox(frame);
-    border->setFocusPolicy(Qt::NoFocus);
+    auto *border = new QFrame(frame);
+    border->setObjectName(name + QStringLiteral("Border"));
+    border->setFrameStyle(QFrame::Box | QFrame::Sunken);
     placeInClient(*this, border, place.left(), place.top() + height / 2, place.width(), place.height() - height / 2);
 
     auto *label = new QLabel(heading, frame);
@@ -174,6 +176,7 @@ void ConditionPage::createButtons()
     placeInClient(*this, Command3, m_design.okLeft, kButtonTop, kButtonWidth, kButtonHeight);
     // Enter in a box moves on; no button takes it for the page.
     setCancelButton(Command2);
+    setCloseBoxButton(Command2);
 }
 
 void ConditionPage::setFocusOrder()

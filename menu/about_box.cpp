@@ -71,6 +71,7 @@ Form2::Form2(Forms &forms)
     Command1 = new QPushButton(QStringLiteral("OK"), Frame3);
     Command1->setObjectName(QStringLiteral("Command1"));
     placeInClient(*this, Command1, 5062, 5745, 1215, 375);
+    setCloseBoxButton(Command1);
     Command1->setFocus();
     connectSignals();
 }

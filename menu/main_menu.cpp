@@ -79,6 +79,7 @@ Intro::Intro(Forms &forms)
     setTabOrder(Command2, Command3);
     setDefaultButton(Command1);
     setCancelButton(Command2);
+    setCloseBoxButton(Command2);
     Command1->setFocus();
     connectSignals();
 }
@@ -99,16 +100,16 @@ void Intro::Command1_Click()
 
 void Intro::Manual_Click()
 {
-    // The viewer runs on its own; the menu only says so when it could not be asked to.
+    // The viewer runs on its own; the menu speaks up only when none could show the manual.
     const QString manual = m_forms.paths().manual;
     if (!QFileInfo(manual).isFile()) {
         runtime().message(MessageIcon::Stop, kProgramTitle,
                           QStringLiteral("The manual could not be found. It belongs in %1.").arg(manual));
         return;
     }
-    if (!runtime().startDetached(QStringLiteral("xdg-open"), {manual}))
-        runtime().message(MessageIcon::Stop, kProgramTitle,
-                          QStringLiteral("No program could be started to show the manual %1.").arg(manual));
+    runtime().startProgram(QStringLiteral("xdg-open"), {manual},
+                           QStringLiteral("No viewer could show the manual. It is the file %1; "
+                                          "please open it with a web browser.").arg(manual));
 }
 
 void Intro::Command2_Click()

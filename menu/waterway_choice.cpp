@@ -74,6 +74,7 @@ Forhold::Forhold(Forms &forms)
     setTabOrder(Command1, Command2);
     setDefaultButton(Command1);
     setCancelButton(Command2);
+    setCloseBoxButton(Command2);
     Option1->setFocus();
     connectSignals();
 }

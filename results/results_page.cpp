@@ -230,6 +230,7 @@ void ResultsPage::createButtons()
     setTabOrder(Command1, Command3);
     setTabOrder(Command3, Command4);
     Command2->setFocus();
+    setCloseBoxButton(Command2);
 }
 
 void ResultsPage::connectSignals()

@@ -1,7 +1,7 @@
-// The window model: Activate events, dialog keys, synthesized keystrokes, printing and ending.
+// The window model: Activate events, clicks and dialog keys, synthesized keystrokes, printing and
+// placement in twips.
 #include "forms/form.h"
 #include "forms/form_runtime.h"
-#include "forms/forms.h"
 #include "support/recording_platform.h"
 
 #include <QLineEdit>
@@ -13,36 +13,27 @@ using namespace kavro;
 
 namespace {
 
-class CountingForm : public Form
+// Two fields, a multi-line box and three buttons, the clicks of which it logs. It counts its
+// activations, each of which moves its OK button down, as a results page moves its panels.
+class TestForm : public Form
 {
 public:
-    CountingForm(FormRuntime &runtime, const QString &name)
-        : Form(runtime, name, name)
+    explicit TestForm(FormRuntime &runtime, const QString &name = QStringLiteral("A")) : Form(runtime, name, name)
     {
-        resize(200, 120);
-    }
-    void Form_Activate() override { ++activations; }
-    int activations = 0;
-};
-
-// A window with two fields, a multi-line box, a default button, a cancel button and a plain button;
-// it logs the buttons clicked.
-class DialogForm : public Form
-{
-public:
-    explicit DialogForm(FormRuntime &runtime)
-        : Form(runtime, QStringLiteral("Dialog"), QStringLiteral("Dialog"))
-    {
-        const QList<std::pair<QWidget *, const char *>> names{
-            {first, "first"}, {second, "second"}, {notes, "notes"}, {ok, "ok"}, {cancel, "cancel"}, {other, "other"}};
-        for (const auto &[widget, name] : names)
-            widget->setObjectName(QString::fromLatin1(name));
+        resize(300, 200);
+        int place = 0;
+        for (auto [widget, name] : {std::pair<QWidget *, const char *>{first, "first"}, {second, "second"},
+                                    {notes, "notes"}, {cancel, "cancel"}, {other, "other"}, {ok, "ok"}}) {
+            widget->setObjectName(QLatin1String(name));
+            widget->setGeometry(10 + 100 * (place / 3), 10 + 30 * (place % 3), 90, 25);
+            ++place;
+        }
         for (QPushButton *button : {ok, cancel, other})
-            connect(button, &QPushButton::clicked, this, [this, button] { clicks << button->objectName(); });
+            connect(button, &QPushButton::clicked, this, [this, button] { clicks << objectName() + '.' + button->objectName(); });
         setDefaultButton(ok);
         setCancelButton(cancel);
-        setClientSizeTwips(3000, 1800);
     }
+    void Form_Activate() override { ++activations; ok->move(ok->pos() + QPoint(0, 30)); }
     QLineEdit *first = new QLineEdit(this);
     QLineEdit *second = new QLineEdit(this);
     QPlainTextEdit *notes = new QPlainTextEdit(this);
@@ -50,6 +41,7 @@ public:
     QPushButton *cancel = new QPushButton(QStringLiteral("&Cancel"), this);
     QPushButton *other = new QPushButton(QStringLiteral("Ot&her"), this);
     QStringList clicks;
+    int activations = 0;
 };
 
 } // namespace
@@ -58,158 +50,115 @@ class FormRuntimeTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        platform = std::make_unique<RecordingPlatform>();
-        runtime = std::make_unique<FormRuntime>(*platform);
-    }
-    void cleanup() { runtime.reset(); platform.reset(); }
+    void init() { runtime = std::make_unique<FormRuntime>(platform = RecordingPlatform()); }
 
-    // Each step acts, then every window's activation count is compared. The close box hides a window;
-    // closing the last visible one ends the program, and nothing shows after the end.
-    void activationEvents_data()
+    // Each row acts step by step on three windows A, B and C, then compares their activation counts,
+    // the active window, the buttons clicked and whether the program ended.
+    void windowModel_data()
     {
         QTest::addColumn<QString>("steps");
-        QTest::addColumn<QList<int>>("counts"); // A, B, C
-        QTest::addColumn<QString>("active");    // empty: none
+        QTest::addColumn<QList<int>>("counts");
+        QTest::addColumn<QString>("active");   // empty: none
+        QTest::addColumn<QStringList>("clicks");
         QTest::addColumn<int>("ends");
-        QTest::newRow("show again while active") << "show A, show A" << QList<int>{1, 0, 0} << "A" << 0;
-        QTest::newRow("covered one shown again") << "show A, show B, show A" << QList<int>{2, 1, 0} << "A" << 0;
-        QTest::newRow("hiding the top activates below") << "show A, show B, hide B" << QList<int>{2, 1, 0} << "A" << 0;
-        QTest::newRow("hiding a covered one") << "show A, show B, hide A" << QList<int>{1, 1, 0} << "B" << 0;
-        QTest::newRow("topmost remaining, not the first shown")
-            << "show A, show B, show C, show B, hide B" << QList<int>{1, 2, 2} << "C" << 0;
-        QTest::newRow("close box above another") << "show A, show B, close B" << QList<int>{2, 1, 0} << "A" << 0;
-        QTest::newRow("click on a covered window") << "show A, show B, click A" << QList<int>{2, 1, 0} << "A" << 0;
-        QTest::newRow("click on the active window") << "show A, click A" << QList<int>{1, 0, 0} << "A" << 0;
-        QTest::newRow("hidden and shown again") << "show A, hide A, show A" << QList<int>{2, 0, 0} << "A" << 0;
-        QTest::newRow("closing the last ends") << "show A, show B, close B, close A" << QList<int>{2, 1, 0} << "" << 1;
-        QTest::newRow("nothing shows after the end") << "show A, close A, show A" << QList<int>{1, 0, 0} << "" << 1;
+        const auto row = [](const char *name, const char *steps, QStringList clicks, QList<int> counts = {1, 0, 0},
+                            const char *active = "A", int ends = 0) {
+            QTest::newRow(name) << QString(steps) << counts << QString(active) << clicks << ends;
+        };
+        row("show again while active", "show A, show A", {});
+        row("covered one shown again", "show A, show B, show A", {}, {2, 1, 0});
+        row("hiding the top activates below", "show A, show B, hide B", {}, {2, 1, 0});
+        row("hiding a covered one", "show A, show B, hide A", {}, {1, 1, 0}, "B");
+        row("topmost remaining, not the first shown", "show A, show B, show C, show B, hide B", {}, {1, 2, 2}, "C");
+        row("hidden and shown again", "show A, hide A, show A", {}, {2, 0, 0});
+        // A close box without a button hides its window; the last one closed ends the program.
+        row("close box above another", "show A, show B, close B", {}, {2, 1, 0});
+        row("closing the last ends", "show A, show B, close B, close A", {}, {2, 1, 0}, "", 1);
+        row("nothing shows after the end", "show A, close A, show A", {}, {1, 0, 0}, "", 1);
+        row("click on a covered window", "show A, show B, click A", {}, {2, 1, 0});
+        // The press activates first; the button it moved away from under the pointer still acts.
+        row("click on a covered window's button", "show A, show B, click A.ok", {"A.ok"}, {2, 1, 0});
+        row("click on the active window's button", "show A, click A.ok", {"A.ok"});
+        row("enter in a field", "show A, focus A.first, key Return", {"A.ok"});
+        row("keypad enter", "show A, focus A.first, key Enter", {"A.ok"});
+        row("enter in a multi-line box", "show A, focus A.notes, key Return", {"A.ok"});
+        row("enter on another button", "show A, focus A.other, key Return", {"A.other"});
+        row("escape on a button", "show A, focus A.other, key Esc", {"A.cancel"});
+        row("access key", "show A, focus A.first, key Alt+H", {"A.other"});
     }
-    void activationEvents()
+    void windowModel()
     {
         QFETCH(QString, steps);
         QFETCH(QList<int>, counts);
         QFETCH(QString, active);
+        QFETCH(QStringList, clicks);
         QFETCH(int, ends);
-        CountingForm a(*runtime, "A"), b(*runtime, "B"), c(*runtime, "C");
-        const QHash<QString, CountingForm *> forms{{"A", &a}, {"B", &b}, {"C", &c}};
-        for (const QString &step : steps.split(QStringLiteral(", "))) {
-            const QString verb = step.section(' ', 0, 0);
-            CountingForm *form = forms.value(step.section(' ', 1, 1));
+        TestForm a(*runtime, "A"), b(*runtime, "B"), c(*runtime, "C");
+        const QHash<QString, TestForm *> forms{{"A", &a}, {"B", &b}, {"C", &c}};
+        for (const QString &step : steps.split(", ")) {
+            const QString verb = step.section(' ', 0, 0), target = step.section(' ', 1);
+            TestForm *form = forms.value(target.section('.', 0, 0));
+            QWidget *control = target.contains('.') ? form->findChild<QWidget *>(target.section('.', 1)) : nullptr;
             if (verb == "show")
                 form->Show();
             else if (verb == "hide")
                 form->Hide();
             else if (verb == "close")
                 form->close();
-            else if (verb == "click")
-                QTest::mouseClick(form, Qt::LeftButton, {}, QPoint(5, 5));
-            QCoreApplication::processEvents();
+            else if (verb == "focus")
+                control->setFocus();
+            else if (verb == "click")   // through the window, which finds the receiver as for real input
+                QTest::mouseClick(form->windowHandle(), Qt::LeftButton, {}, control ? control->geometry().center() : QPoint(290, 190));
+            else if (const QKeyCombination key = QKeySequence(target)[0]; verb == "key") {
+                QVERIFY(QTest::qWaitForWindowActive(runtime->activeForm()));
+                QTest::keyClick(runtime->activeForm()->windowHandle(), key.key(), key.keyboardModifiers());
+            }
         }
+        QTRY_COMPARE(a.clicks + b.clicks + c.clicks, clicks);   // an access key animates the press first
         QCOMPARE((QList<int>{a.activations, b.activations, c.activations}), counts);
         QCOMPARE(runtime->activeForm() ? runtime->activeForm()->objectName() : QString(), active);
         QCOMPARE(a.isVisible() || b.isVisible() || c.isVisible(), !active.isEmpty());
-        QCOMPARE(platform->endCount, ends);
-    }
-
-    void dialogKeys_data()
-    {
-        QTest::addColumn<QString>("focus");
-        QTest::addColumn<QKeyCombination>("key");
-        QTest::addColumn<bool>("okEnabled");
-        QTest::addColumn<QStringList>("clicks");
-        const QKeyCombination enter(Qt::Key_Return), escape(Qt::Key_Escape);
-        QTest::newRow("enter in a field") << "first" << enter << true << QStringList{"ok"};
-        QTest::newRow("keypad enter") << "first" << QKeyCombination(Qt::Key_Enter) << true << QStringList{"ok"};
-        QTest::newRow("enter in a multi-line box") << "notes" << enter << true << QStringList{"ok"};
-        QTest::newRow("enter with default disabled") << "first" << enter << false << QStringList{};
-        QTest::newRow("enter on another button") << "other" << enter << true << QStringList{"other"};
-        QTest::newRow("enter on the cancel button") << "cancel" << enter << true << QStringList{"cancel"};
-        QTest::newRow("escape in a field") << "first" << escape << true << QStringList{"cancel"};
-        QTest::newRow("escape on a button") << "other" << escape << true << QStringList{"cancel"};
-        QTest::newRow("access key") << "first" << (Qt::ALT | Qt::Key_H) << true << QStringList{"other"};
-    }
-    void dialogKeys()
-    {
-        QFETCH(QString, focus);
-        QFETCH(QKeyCombination, key);
-        QFETCH(bool, okEnabled);
-        QFETCH(QStringList, clicks);
-        DialogForm dialog(*runtime);
-        dialog.ok->setEnabled(okEnabled);
-        dialog.Show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        dialog.findChild<QWidget *>(focus)->setFocus();
-        // Through the window, as a real keystroke, so that shortcuts are looked up.
-        QTest::keyClick(dialog.windowHandle(), key.key(), key.keyboardModifiers());
-        QTRY_COMPARE(dialog.clicks, clicks);   // a mnemonic animates the press first
+        QCOMPARE(platform.endCount, ends);
     }
 
     void synthesizedKeysArriveAfterTheHandler()
     {
-        DialogForm dialog(*runtime);
-        dialog.Show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        dialog.first->setFocus();
+        TestForm form(*runtime);
+        form.Show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.first->setFocus();
         runtime->sendKeys("{tab}");
-        QCOMPARE(QApplication::focusWidget(), dialog.first);   // not yet: queued
-        QTRY_COMPARE(QApplication::focusWidget(), dialog.second);
+        QCOMPARE(QApplication::focusWidget(), form.first);   // not yet: queued
+        QTRY_COMPARE(QApplication::focusWidget(), form.second);
         runtime->sendKeys("+{tab}");
-        QTRY_COMPARE(QApplication::focusWidget(), dialog.first);
-        dialog.first->setText("abc");
-        dialog.first->setCursorPosition(3);
-        runtime->sendKeys("+{Home}");
-        QTRY_COMPARE(dialog.first->selectedText(), QString("abc"));
+        QTRY_COMPARE(QApplication::focusWidget(), form.first);
     }
 
     // A page printed is checked in test_results_pages; here the desktop without a printer.
     void printingWithoutAPrinter()
     {
-        DialogForm dialog(*runtime);
-        dialog.Show();
-        platform->printerInstalled = false;
-        dialog.PrintForm();
-        QCOMPARE(platform->messages.size(), 1);
-        QCOMPARE(platform->messages.first().icon, MessageIcon::Stop);
-        QCOMPARE(platform->messages.first().title, kProgramTitle);
-        QVERIFY(platform->messages.first().text.contains("printer"));
+        platform.printerInstalled = false;
+        TestForm(*runtime).PrintForm();
+        QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.first().title, kProgramTitle);
+        QVERIFY(platform.messages.first().text.contains("No printer"));
     }
 
     void twipsPlacementDoesNotDrift()
     {
-        DialogForm dialog(*runtime);
-        dialog.placeTwips(dialog.first, 4800, 6360, 855, 375);
-        QCOMPARE(dialog.first->geometry(), QRect(320, 424, 57, 25));
+        TestForm form(*runtime);
+        form.placeTwips(form.first, 4800, 6360, 855, 375);
+        QCOMPARE(form.first->geometry(), QRect(320, 424, 57, 25));
         for (int i = 0; i < 10; ++i)
-            dialog.moveTwips(dialog.first, dialog.geometryTwips(dialog.first).left() + 7.0, 6360);
-        QCOMPARE(dialog.geometryTwips(dialog.first), QRectF(4870, 6360, 855, 375));
-        QCOMPARE(dialog.first->x(), 325);   // 4870 / 15 = 324.67
-        dialog.setOuterSizeTwips(11450, 8400);
-        QCOMPARE(dialog.size(), QSize(755, 530));
-    }
-
-    void windowsAreCreatedOnceOnFirstUse()
-    {
-        Forms forms(*runtime);
-        int created = 0;
-        forms.setFactory(FormId::Validity, [&created](Forms &f) {
-            ++created;
-            return std::make_unique<CountingForm>(f.runtime(), "Form1");
-        });
-        QVERIFY(!forms.existing(FormId::Validity));
-        Form &first = forms.form(FormId::Validity);
-        Form &second = forms.form(FormId::Validity);
-        QCOMPARE(&first, &second);
-        QCOMPARE(created, 1);
-        QCOMPARE(forms.existing(FormId::Validity), &first);
-        // A window without a factory still opens, empty, so navigation never fails.
-        forms.form(FormId::Database2).Show();
-        QCOMPARE(runtime->activeForm(), forms.existing(FormId::Database2));
+            form.moveTwips(form.first, form.geometryTwips(form.first).left() + 7.0, 6360);
+        QCOMPARE(form.geometryTwips(form.first), QRectF(4870, 6360, 855, 375));
+        QCOMPARE(form.first->x(), 325);   // 4870 / 15 = 324.67
+        form.setOuterSizeTwips(11450, 8400);
+        QCOMPARE(form.size(), QSize(755, 530));
     }
 
 private:
-    std::unique_ptr<RecordingPlatform> platform;
+    RecordingPlatform platform;
     std::unique_ptr<FormRuntime> runtime;
 };
 

@@ -1,10 +1,8 @@
-// The main menu, the choice of waterway kind and the about box: keys, navigation, the manual,
-// the end of the program, and the program composed as it starts.
+// The main menu, the choice of waterway kind and the about box: keys, navigation, the end of
+// the program, and the program composed as it starts.
 #include "app/application.h"
-#include "menu/main_menu.h"
 #include "support/navigation_fixture.h"
 
-#include <QFile>
 #include <QPushButton>
 #include <QtTest>
 
@@ -70,41 +68,6 @@ private slots:
         QTEST(fixture.activeName(), "visible");
         QTEST(fixture.platform.endCount, "ends");
         QVERIFY(fixture.platform.messages.isEmpty());
-    }
-
-    void manual_data()
-    {
-        QTest::addColumn<bool>("fileThere");
-        QTest::addColumn<bool>("viewerStarts");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("twice, twice started") << true << true << "";
-        QTest::newRow("no manual") << false << true << "could not be found";
-        QTest::newRow("no viewer") << true << false << "No program could be started";
-    }
-    // Manual by click and by Alt+M; the viewer runs beside the menu, which stays shown and usable.
-    void manual()
-    {
-        QFETCH(bool, fileThere);
-        QFETCH(bool, viewerStarts);
-        QFETCH(QString, message);
-        NavigationFixture fixture;
-        const QString path = fixture.forms->paths().manual;
-        QVERIFY(fileThere || QFile::remove(path));
-        fixture.platform.startSucceeds = viewerStarts;
-        auto &menu = fixture.open<Intro>(FormId::Intro);
-        QTest::mouseClick(menu.Manual, Qt::LeftButton);
-        QTest::keyClick(menu.windowHandle(), Qt::Key_M, Qt::AltModifier);
-        const QStringList command{"xdg-open", path};
-        const QList<QStringList> started = fileThere ? QList<QStringList>{command, command} : QList<QStringList>();
-        QTRY_COMPARE(fixture.platform.started, started);
-        QTRY_COMPARE(fixture.platform.messages.size(), message.isEmpty() ? 0 : 2);
-        for (const RecordedMessage &m : fixture.platform.messages) {
-            QCOMPARE(m.icon, MessageIcon::Stop);
-            QCOMPARE(m.title, kProgramTitle);
-            QVERIFY2(m.text.contains(message) && m.text.contains(path), qPrintable(m.text));
-        }
-        QCOMPARE(fixture.activeName(), QString("Intro"));
-        QCOMPARE(fixture.platform.endCount, 0);
     }
 
     // The program as main() builds it: on its menu, nothing else created.

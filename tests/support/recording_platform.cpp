@@ -4,6 +4,7 @@
 #include "forms/qt_platform.h"
 
 #include <QPrinter>
+#include <QTimer>
 
 namespace kavro {
 
@@ -12,10 +13,12 @@ void RecordingPlatform::showMessage(MessageIcon icon, const QString &title, cons
     messages.append({icon, title, text});
 }
 
-bool RecordingPlatform::startDetached(const QString &program, const QStringList &arguments)
+void RecordingPlatform::startProgram(const QString &program, const QStringList &arguments,
+                                     std::function<void()> failed)
 {
     started.append(QStringList{program} + arguments);
-    return startSucceeds;
+    if (programsFail)
+        QTimer::singleShot(0, std::move(failed));
 }
 
 bool RecordingPlatform::printImage(const QImage &image, const QString &jobName)

@@ -18,7 +18,7 @@ class RecordingPlatform : public Platform
 {
 public:
     void showMessage(MessageIcon icon, const QString &title, const QString &text, QWidget *parent) override;
-    bool startDetached(const QString &program, const QStringList &arguments) override;
+    void startProgram(const QString &program, const QStringList &arguments, std::function<void()> failed) override;
     bool printImage(const QImage &image, const QString &jobName) override;
     void end() override { ++endCount; }
 
@@ -27,7 +27,9 @@ public:
     QList<QImage> printed;
     int endCount = 0;
 
-    bool startSucceeds = true;
+    // Each started program then reports its failure a moment later, as a viewer that finds no way
+    // to show a file does.
+    bool programsFail = false;
     bool printerInstalled = true;
     // When set, each printed page is also written to this PDF file.
     QString pdfPath;
