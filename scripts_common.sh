@@ -2,7 +2,7 @@
 set -euo pipefail
 
 KAVRO_PACKAGES=(cmake g++ make qt6-base-dev libqt6sql6-sqlite qt6-svg-dev libqt6svg6
-                fonts-liberation libgl-dev poppler-utils xdg-utils libbenchmark-dev)
+                fonts-liberation libgl-dev poppler-utils xdg-utils libbenchmark-dev sqlite3)
 
 kavro_install_missing() {
   local installed missing=()

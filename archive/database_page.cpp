@@ -253,6 +253,8 @@ void DatabasePage::createButtons()
     cmdRefresh->setVisible(false);
     CloseButton = button(m_design.closeName, QStringLiteral("Close"), kFramesBottom - kCommandHeight - kCommandPitch);
     OKButton = button(m_design.okName, QStringLiteral("OK"), kFramesBottom - kCommandHeight);
+    // Closing the page by its title bar runs Close's checks, so an incomplete case is not left behind.
+    setCloseBoxButton(CloseButton);
     if (m_design.okIsDefault)
         setDefaultButton(OKButton);
 }

@@ -59,6 +59,8 @@ DeleteConfirmation::DeleteConfirmation(Forms &forms, WaterwayKind kind)
     placeTwips(Command2, 2640, 600, 1215, 375);
     for (QPushButton *button : {Command1, Command2})
         button->setAutoDefault(false);
+    // Closing the question by its title bar never deletes.
+    setCloseBoxButton(Command2);
     Command1->setFocus();
     connectSignals();
 }

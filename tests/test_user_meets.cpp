@@ -1,6 +1,8 @@
 // What a user meets first: each window's close box, the manual without a viewer, where windows
 // open, and the default button and the focus visible from the first show.
 #include "app/register_forms.h"
+#include "archive/delete_confirmation.h"
+#include "support/archive_fixture.h"
 #include "forms/forms.h"
 #include "forms/qt_platform.h"
 #include "support/recording_platform.h"
@@ -102,6 +104,39 @@ private slots:
         QCOMPARE(program->platform.endCount, ends);
         for (auto it = typed.cbegin(); it != typed.cend(); ++it)
             QCOMPARE(it.key()->text(), it.value());
+    }
+
+    // A database page's close box runs Close's checks; the confirmation's close box never deletes.
+    void closeBoxOfTheArchive_data()
+    {
+        QTest::addColumn<bool>("confirmation");
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QStringList>("visible");
+        QTest::addColumn<QStringList>("messages");
+        QTest::newRow("page with its case complete") << false << "Pier 4" << QStringList{"Condition1"} << QStringList{};
+        QTest::newRow("page without a location") << false << "" << QStringList{"Condition1", "frmCond1dat"}
+                                                 << QStringList{"A text is required in the Area field."};
+        QTest::newRow("confirmation") << true << "Pier 4" << QStringList{"Condition1", "frmCond1dat"} << QStringList{};
+    }
+    void closeBoxOfTheArchive()
+    {
+        QFETCH(bool, confirmation);
+        QFETCH(QString, place);
+        QFETCH(QStringList, visible);
+        QFETCH(QStringList, messages);
+        ArchiveFixture archive;
+        DatabasePage &page = archive.openDatabase(WaterwayKind::DepthRestricted, {"Pier 4", "Pier 5"});
+        page.Place->setText(place);
+        if (confirmation) {
+            QTest::mouseClick(page.cmdDelete, Qt::LeftButton);
+            archive.forms->form(FormId::Delete1).close();
+        } else {
+            page.close();
+        }
+        QCOMPARE(archive.visibleNames(), visible);
+        QCOMPARE(archive.messageTexts(), messages);
+        QCOMPARE(archive.stored(WaterwayKind::DepthRestricted, "Place"), (QStringList{"Pier 4", "Pier 5"}));
+        QCOMPARE(archive.platform.endCount, 0);
     }
 
     void manual_data()
