@@ -162,17 +162,18 @@ void DatabasePage::createGeneralFrame()
         return b;
     };
 
-    label(QStringLiteral("LabelDate"), m_design.dateLabel, 2 * kMargin, row1, kGeneralBoxLeft);
-    Date = box(QStringLiteral("Date"), kGeneralBoxLeft, row1, kDateBoxWidth);
-    Date->setEnabled(false);
-    label(QStringLiteral("LabelAuthor"), QStringLiteral("Responsible"), kAuthorLabelLeft, row1, kAuthorBoxLeft);
-    Author = box(QStringLiteral("Author"), kAuthorBoxLeft, row1, boxRight - kAuthorBoxLeft);
-    Author->setMaxLength(30);
-    label(QStringLiteral("LabelPlace"), QStringLiteral("Location"), 2 * kMargin, row2, kGeneralBoxLeft);
-    Place = box(QStringLiteral("Place"), kGeneralBoxLeft, row2, boxRight - kGeneralBoxLeft);
+    // Location first, so that the eye reads the boxes in the order Tab visits them.
+    label(QStringLiteral("LabelPlace"), QStringLiteral("Location"), 2 * kMargin, row1, kGeneralBoxLeft);
+    Place = box(QStringLiteral("Place"), kGeneralBoxLeft, row1, boxRight - kGeneralBoxLeft);
     Place->setMaxLength(50);
     Place->installEventFilter(this);
-    Teller = box(QStringLiteral("Teller"), kGeneralBoxLeft, row1, kDateBoxWidth);
+    label(QStringLiteral("LabelDate"), m_design.dateLabel, 2 * kMargin, row2, kGeneralBoxLeft);
+    Date = box(QStringLiteral("Date"), kGeneralBoxLeft, row2, kDateBoxWidth);
+    Date->setEnabled(false);
+    label(QStringLiteral("LabelAuthor"), QStringLiteral("Responsible"), kAuthorLabelLeft, row2, kAuthorBoxLeft);
+    Author = box(QStringLiteral("Author"), kAuthorBoxLeft, row2, boxRight - kAuthorBoxLeft);
+    Author->setMaxLength(30);
+    Teller = box(QStringLiteral("Teller"), kGeneralBoxLeft, row2, kDateBoxWidth);
     Teller->setVisible(false);
 }
 
