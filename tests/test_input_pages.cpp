@@ -46,7 +46,7 @@ private slots:
         QTest::newRow("channel") << WaterwayKind::Channel << "TA TF B2* CB* SS K* W* H HB";
     }
     // The page opens in TA; Enter in each box moves on once the key is handled, and from the last
-    // box reaches OK, where Enter runs the check.
+    // box reaches OK.
     void enterWalksThePage()
     {
         QFETCH(WaterwayKind, kind);
@@ -63,8 +63,6 @@ private slots:
             QTRY_VERIFY(QApplication::focusWidget() != box);
         }
         QCOMPARE(QApplication::focusWidget(), page.Command3);
-        QTest::keyClick(page.Command3, Qt::Key_Return);
-        QCOMPARE(fixture.platform.messages.size(), 1);   // TA is empty
     }
 
     void hintEvents_data()
@@ -85,7 +83,6 @@ private slots:
         row("focus K, move CB, move page", false, false);
         row("move CB, move K", false, true);
         row("move K, focus CB, enter CB, move K", false, true);
-        row("move K, focus CB, enter CB, move K, move page, move K", true, true);
         row("focus K, focus TA", false, false);
         row("focus B2, move K, focus TA", false, true);
         row("focus CB, move K, focus SS", false, true);
@@ -131,8 +128,8 @@ private slots:
         for (const WaterwayKind kind : kinds) {
             NavigationFixture fixture;
             ConditionPage &page = fixture.openPage(kind);
-            QTest::mouseClick(page.Command1, Qt::LeftButton);
-            QTest::mouseClick(page.Command1, Qt::LeftButton);
+            for (int press = 0; press < 2; ++press)
+                QTest::mouseClick(page.Command1, Qt::LeftButton);
             Form *database = fixture.forms->existing(databasePageOf(kind));
             QCOMPARE(fixture.runtime.activeForm(), database);
             QCOMPARE(fixture.runtime.visibleForms(), (QList<Form *>{&page, database}));
