@@ -1,9 +1,7 @@
 // The three results pages driven through their real windows: echo, result texts, graph, panel
 // re-layout, buttons, printing and the choices for cases without a graph or a result.
-#include "app/register_forms.h"
-#include "forms/forms.h"
 #include "results/results_page.h"
-#include "support/recording_platform.h"
+#include "support/navigation_fixture.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
@@ -29,32 +27,20 @@ const ActiveCase kNoGraph{"0.001", "0.001", "1", "0.8", "0", "0.009", "20", "1",
 // A canal width kept from an earlier case: 40 m x 11 m is less than the ship's 50 m x 10 m section.
 const ActiveCase kNoResult{"10", "10", "50", "0.8", "0.3", "11", "40", "14", 15};
 
-// The window world of one test: a recording desktop and the program's windows.
-struct Harness
+ResultsPage &show(NavigationFixture &f, WaterwayKind kind, const ActiveCase &c)
 {
-    RecordingPlatform platform;
-    FormRuntime runtime{platform};
-    Forms forms;
+    f.forms->activeCase() = c;
+    return f.open<ResultsPage>(resultsPageOf(kind));
+}
 
-    explicit Harness(const QLocale &locale = kEnglish) : forms(runtime, RegionalNumbers(locale), AppPaths{"unused.db", "unused.html"})
-    {
-        registerProgramForms(forms);
-    }
-    ResultsPage &show(WaterwayKind kind, const ActiveCase &c)
-    {
-        forms.activeCase() = c;
-        forms.form(resultsPageOf(kind)).Show();
-        return forms.as<ResultsPage>(resultsPageOf(kind));
-    }
-    // Activates the page again through the validity page, as a user coming back to it would.
-    void comeBack(ResultsPage &p, const ActiveCase &later)
-    {
-        p.Command4->click();
-        forms.activeCase() = later;
-        forms.form(FormId::Validity).close();
-        QCOMPARE(runtime.activeForm(), static_cast<Form *>(&p));
-    }
-};
+// Activates the page again through the validity page, as a user coming back to it would.
+void comeBack(NavigationFixture &f, ResultsPage &p, const ActiveCase &later)
+{
+    p.Command4->click();
+    f.forms->activeCase() = later;
+    f.forms->form(FormId::Validity).close();
+    QCOMPARE(f.runtime.activeForm(), static_cast<Form *>(&p));
+}
 
 QStringList textsOf(const ResultsPage &p)
 {
@@ -146,35 +132,27 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(ActiveCase, theCase);
         QFETCH(QStringList, texts);
-        Harness h(locale);
-        const QStringList shown = textsOf(h.show(kind, theCase));
+        NavigationFixture f(locale);
+        const QStringList shown = textsOf(show(f, kind, theCase));
         QCOMPARE(shown.mid(shown.size() - texts.size()), texts);
-        QVERIFY(h.platform.messages.isEmpty());
+        QVERIFY(f.platform.messages.isEmpty());
     }
 
     // The widest values keep every stroke in the designed width of their box, "&" included.
-    void valueBoxesShowTheWholeText_data()
-    {
-        QTest::addColumn<WaterwayKind>("kind");
-        QTest::addColumn<QString>("text");
-        for (WaterwayKind kind : {kDepth, kCanal, kChannel}) {
-            QTest::addRow("page %d: Bow&Stern", int(kind)) << kind << ": Bow&Stern";
-            QTest::addRow("page %d: 999,999.0 m", int(kind)) << kind << ": 999,999.0 m";
-        }
-    }
     void valueBoxesShowTheWholeText()
     {
-        QFETCH(WaterwayKind, kind);
-        QFETCH(QString, text);
-        Harness h;
-        ResultsPage &p = h.show(kind, kBothLines);
+        NavigationFixture f;
+        ResultsPage &p = show(f, kDepth, kBothLines);
         for (ValueBox *box : {p.MaxKavro, p.MaxKavroOccur, p.MaxDraught}) {
             QCOMPARE(box->width(), 73); // 1095 twips
-            box->setText(text);
-            const int inDesignedWidth = lastInkColumn(box);
-            box->resize(200, box->height());
-            QCOMPARE(lastInkColumn(box), inDesignedWidth);
-            QVERIFY(inDesignedWidth >= 70); // without the ampersand it would end some 11 pixels earlier
+            for (const QString text : {": Bow&Stern", ": 999,999.0 m"}) {
+                box->resize(73, box->height());
+                box->setText(text);
+                const int inDesignedWidth = lastInkColumn(box);
+                box->resize(200, box->height());
+                QCOMPARE(lastInkColumn(box), inDesignedWidth);
+                QVERIFY(inDesignedWidth >= 70); // without the ampersand it would end some 11 pixels earlier
+            }
         }
     }
 
@@ -207,8 +185,8 @@ private slots:
         QFETCH(WaterwayKind, kind);
         QFETCH(QList<ActiveCase>, cases);
         QFETCH(QString, steps);
-        Harness h;
-        ResultsPage &p = h.forms.as<ResultsPage>(resultsPageOf(kind));
+        NavigationFixture f;
+        ResultsPage &p = f.forms->as<ResultsPage>(resultsPageOf(kind));
         const DrawingSurface &s = p.surface();
         p.surface().setRecording(true);
         const auto inside = placesOf(p, p.mainResultsFrame());
@@ -219,7 +197,7 @@ private slots:
             const QImage picture = s.image();
             p.surface().clearRecords();
             p.resize(500, 400);
-            i == 0 ? void(h.show(kind, cases.at(i))) : h.comeBack(p, cases.at(i));
+            i == 0 ? void(show(f, kind, cases.at(i))) : comeBack(f, p, cases.at(i));
             QCOMPARE(p.size(), QSize(755, 530)); // 11450 x 8400 twips less border and title bar
             QCOMPARE(s.image().size(), p.size());
             QCOMPARE(s.records().first().op, DrawRecord::Op::Clear);
@@ -241,38 +219,27 @@ private slots:
             }
             QCOMPARE(placesOf(p, p.mainResultsFrame()), inside);
         }
-        QVERIFY(h.platform.messages.isEmpty());
+        QVERIFY(f.platform.messages.isEmpty());
     }
 
+    // Only the buttons take the focus, New Calculation first. Print on a page that is not active
+    // activates it first, then prints the page as it now stands.
     void buttons()
     {
-        Harness h;
-        ResultsPage &p = h.show(kDepth, kBothLines);
-        QVERIFY(QTest::qWaitForWindowActive(&p));
+        NavigationFixture f;
+        ResultsPage &p = show(f, kDepth, kBothLines);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(p.Command2));
         for (QPushButton *next : {p.Command1, p.Command3, p.Command4, p.Command2}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(next));
         }
-        // Print on a page that is not active activates it first, then prints the page as it now stands.
-        h.forms.form(FormId::Validity).Show();
-        ActiveCase later = kBothLines;
-        later.WaterDepth = "12";
-        h.forms.activeCase() = later;
+        f.forms->form(FormId::Validity).Show();
+        f.forms->activeCase().WaterDepth = "12";
         QTest::mouseClick(p.Command1, Qt::LeftButton);
-        QCOMPARE(h.runtime.activeForm(), static_cast<Form *>(&p));
+        QCOMPARE(f.runtime.activeForm(), static_cast<Form *>(&p));
         QCOMPARE(p.Text7->text(), QString("Water depth..................: 12.00 m"));
-        QCOMPARE(h.platform.printed.size(), 1);
-        QCOMPARE(h.platform.printed.first().convertToFormat(QImage::Format_RGB32), p.grab().toImage().convertToFormat(QImage::Format_RGB32));
-        // New Calculation hides the page, keeping its texts, and shows its input page.
-        const QStringList texts = textsOf(p);
-        QTest::mouseClick(p.Command2, Qt::LeftButton);
-        QVERIFY(!p.isVisible());
-        QCOMPARE(h.runtime.activeForm()->objectName(), QString("Condition1"));
-        QCOMPARE(textsOf(p), texts);
-        // Exit ends the program at once.
-        QTest::mouseClick(h.show(kCanal, kBothLines).Command3, Qt::LeftButton);
-        QCOMPARE(h.platform.endCount, 1);
+        QCOMPARE(f.platform.printed.size(), 1);
+        QCOMPARE(f.platform.printed.first().convertToFormat(QImage::Format_RGB32), p.grab().toImage().convertToFormat(QImage::Format_RGB32));
     }
 };
 

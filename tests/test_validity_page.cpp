@@ -1,11 +1,9 @@
 // The validity page: its designed text and its single window.
-#include "forms/forms.h"
 #include "results/validity_page.h"
-#include "support/recording_platform.h"
+#include "support/navigation_fixture.h"
 
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QtTest>
 
 using namespace kavro;
 
@@ -15,14 +13,9 @@ class ValidityPageTest : public QObject
 private slots:
     void oneWindowShownFromItsFirstLine()
     {
-        RecordingPlatform platform;
-        FormRuntime runtime(platform);
-        Forms forms(runtime);
-        forms.setFactory(FormId::Validity, [](Forms &f) { return std::make_unique<ValidityPage>(f.runtime()); });
-        auto &page = forms.as<ValidityPage>(FormId::Validity);
-        Form resultsPage(runtime, "Results1", "results");
-        resultsPage.Show();
-        page.Show();
+        NavigationFixture fixture;
+        fixture.open(FormId::Results1);
+        auto &page = fixture.open<ValidityPage>(FormId::Validity);
         // Four paragraphs, 26 lines ended by CR LF; inside a paragraph every line but the last
         // ends with a blank.
         const QStringList lines = validityText().split("\r\n");
@@ -35,15 +28,16 @@ private slots:
         QVERIFY(lines.first().startsWith("The Computational Results Page") && lines.at(25) == "influence the computed results.");
 
         // Scrolled away, closed, shown again: the same window, from the top.
-        page.Validity->verticalScrollBar()->setValue(page.Validity->verticalScrollBar()->maximum());
+        QScrollBar *bar = page.Validity->verticalScrollBar();
+        bar->setValue(bar->maximum());
         page.Validity->moveCursor(QTextCursor::End);
         page.close();
         QVERIFY(!page.isVisible());
-        forms.form(FormId::Validity).Show();
-        QCOMPARE(&forms.form(FormId::Validity), static_cast<Form *>(&page));
+        fixture.forms->form(FormId::Validity).Show();
+        QCOMPARE(&fixture.forms->form(FormId::Validity), static_cast<Form *>(&page));
         QVERIFY(page.isVisible());
         QCOMPARE(page.Validity->textCursor().position(), 0);
-        QCOMPARE(page.Validity->verticalScrollBar()->value(), 0);
+        QCOMPARE(bar->value(), 0);
     }
 };
 
