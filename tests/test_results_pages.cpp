@@ -141,16 +141,18 @@ private slots:
     void valueBoxesShowTheWholeText()
     {
         NavigationFixture f;
-        ResultsPage &p = show(f, kDepth, kBothLines);
-        for (ValueBox *box : {p.MaxKavro, p.MaxKavroOccur, p.MaxDraught}) {
-            QCOMPARE(box->width(), 73); // 1095 twips
-            for (const QString text : {": Bow&Stern", ": 999,999.0 m"}) {
-                box->resize(73, box->height());
-                box->setText(text);
-                const int inDesignedWidth = lastInkColumn(box);
-                box->resize(200, box->height());
-                QCOMPARE(lastInkColumn(box), inDesignedWidth);
-                QVERIFY(inDesignedWidth >= 70); // without the ampersand it would end some 11 pixels earlier
+        for (WaterwayKind kind : {kDepth, kCanal, kChannel}) {   // in their frame or on the page
+            ResultsPage &p = show(f, kind, kBothLines);
+            for (ValueBox *box : {p.MaxKavro, p.MaxKavroOccur, p.MaxDraught}) {
+                QCOMPARE(box->width(), 73); // 1095 twips
+                for (const QString text : {": Bow&Stern", ": 999,999.0 m"}) {
+                    box->resize(73, box->height());
+                    box->setText(text);
+                    const int inDesignedWidth = lastInkColumn(box);
+                    box->resize(200, box->height());
+                    QCOMPARE(lastInkColumn(box), inDesignedWidth);
+                    QVERIFY(inDesignedWidth >= 70); // without the ampersand it would end some 11 pixels earlier
+                }
             }
         }
     }
