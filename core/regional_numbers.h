@@ -37,6 +37,8 @@ public:
 
 private:
     QLocale m_locale;
+    QString m_decimalPoint;
+    QString m_negativeSign;
 };
 
 } // namespace kavro

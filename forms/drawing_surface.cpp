@@ -48,28 +48,6 @@ QFont withoutKerning(QFont font)
     return font;
 }
 
-// Whole and half numbers, all that the graph's axes print as a rule, are written straight from
-// their digits: the general conversion costs more than drawing the number, and a graph near its
-// 16-bit depth range prints 65,000 of them.
-QString printedNumber(double value, const RegionalNumbers &numbers)
-{
-    const double magnitude = std::fabs(value);
-    const double twice = magnitude * 2;
-    if (!(magnitude < 1e14) || twice != std::floor(twice))
-        return numbers.printed(value);
-    const auto whole = static_cast<qint64>(magnitude);
-    QString text;
-    text.reserve(24);
-    text += value < 0 ? numbers.locale().negativeSign() : QStringLiteral(" ");
-    const bool half = twice != 2.0 * double(whole);
-    // No zero before the decimal separator: 0.5 prints as " .5 ".
-    if (whole != 0 || !half)
-        text += QString::number(whole);
-    if (half)
-        text += numbers.locale().decimalPoint() + QLatin1Char('5');
-    return text + QLatin1Char(' ');
-}
-
 QImage blankImage(QSize pixels, const QColor &background)
 {
     QImage image(pixels, QImage::Format_RGB32);
@@ -469,7 +447,7 @@ void DrawingSurface::drawText(QPoint topLeft, const QString &text)
 
 void DrawingSurface::PrintNumber(double value, const RegionalNumbers &numbers)
 {
-    Print(printedNumber(value, numbers));
+    Print(numbers.printed(value));
 }
 
 void DrawingSurface::record(DrawRecord::Op op, double x1, double y1, double x2, double y2, const QString &text)

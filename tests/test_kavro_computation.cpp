@@ -33,21 +33,19 @@ class TestKavroComputation : public QObject
 private slots:
     void computes_data()
     {
-        QTest::addColumn<QLocale>("locale");
         QTest::addColumn<WaterwayKind>("kind");
         QTest::addColumn<ActiveCase>("theCase");
         QTest::addColumn<X>("expected"); // T, Ac, S2, K, Vmax, Vcrit, maximum kavro
         QTest::addColumn<KavroPlace>("place");
         const auto bow = KavroPlace::Bow, stern = KavroPlace::Stern, both = KavroPlace::BowAndStern;
-        const auto row = [](const char *tag, WaterwayKind kind, const ActiveCase &c, bool comma = false) -> QTestData & {
-            return QTest::newRow(tag) << (comma ? QLocale(QLocale::German) : QLocale(QLocale::English)) << kind << c;
+        const auto row = [](const char *tag, WaterwayKind kind, const ActiveCase &c) -> QTestData & {
+            return QTest::newRow(tag) << kind << c;
         };
         row("depth-restricted", D, makeCase("10", "32", "0.8", "12")) << X{10, 3264, 0.108696, 0.00607356, 14.1355, 16.8724, 1.5} << bow;
         row("service speed below Vmax", D, makeCase("10", "32", "0.8", "12", "", "0.5", 14)) << X{n, n, n, n, none, n, 1.5} << bow;
         row("deep water: Vmax above Vcrit", D, makeCase("10", "32", "0.8", "30", "", "0.5", 100)) << X{n, 8160, n, 0.00316124, none, 26.6776, 19.5} << bow;
         row("canal narrower than influence", C, makeCase("10", "32", "0.8", "12", "200")) << X{n, 2400, 0.153846, 0.00765643, 12.6460, n, n} << bow;
         row("no clearance to spare", D, makeCase("10", "32", "0.8", "10.5", "", "0.5", 0.1)) << X{n, n, n, n, 0, 15.7827, 0} << bow;
-        row("decimal comma", D, makeCase("9,5", "32", "0,8", "12", "", "0,5", 17), true) << X{9.5, 3264, n, 0.00584821, 16.5300, n, 2} << bow;
         // Whole metres of the width against the width of influence 8.5 x B; W x H takes the width as typed.
         row("depth-restricted ignores a width", D, makeCase("10", "32", "0.8", "12", "200")) << X{n, 3264, n, n, n, n, n} << bow;
         row("channel narrower than influence", H, makeCase("10", "32", "0.8", "12", "200")) << X{n, 2400, n, n, n, n, n} << bow;
@@ -70,11 +68,10 @@ private slots:
     }
     void computes()
     {
-        QFETCH(QLocale, locale);
         QFETCH(WaterwayKind, kind);
         QFETCH(ActiveCase, theCase);
         QFETCH(X, expected);
-        const std::optional<Kavro> k = computeKavro(kind, theCase, RegionalNumbers(locale));
+        const std::optional<Kavro> k = computeKavro(kind, theCase, RegionalNumbers(QLocale(QLocale::English)));
         QVERIFY(k);
         const QList<double> actual{k->T, k->Ac, k->S2, k->K, k->Vmax.value_or(none), k->Vcrit, k->maxKavro};
         for (qsizetype i = 0; i < actual.size(); ++i) {

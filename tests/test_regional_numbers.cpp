@@ -26,13 +26,9 @@ private slots:
         // Group separators are refused, so a decimal separator of the other habit never reads as grouping.
         QTest::newRow("point: 150.500") << en << "150.500" << 150.5;
         QTest::newRow("point: 1,000") << en << "1,000" << no;
-        QTest::newRow("point: 1.000,5") << en << "1.000,5" << no;
         QTest::newRow("point: 150,5") << en << "150,5" << no;
-        QTest::newRow("point: 150.5") << en << "150.5" << 150.5;
         QTest::newRow("comma: 150.500") << de << "150.500" << no;
         QTest::newRow("comma: 1,000") << de << "1,000" << 1.0;
-        QTest::newRow("comma: 1.000,5") << de << "1.000,5" << no;
-        QTest::newRow("comma: 150,5") << de << "150,5" << 150.5;
         QTest::newRow("comma: 150.5") << de << "150.5" << no;
     }
     void numberTest()
@@ -84,6 +80,10 @@ private slots:
         QTest::newRow("printed 15 digits") << en << 0.1 + 0.2 << -1 << " .3 ";
         QTest::newRow("printed without grouping") << en << 1234.0 << -1 << " 1234 ";
         QTest::newRow("printed comma") << de << 5.5 << -1 << " 5,5 ";
+        QTest::newRow("printed exact half away from zero") << en << 763287067388048.5 << -1 << " 763287067388049 ";
+        QTest::newRow("printed nines carried into an exponent") << en << -999999999999999.7 << -1 << "-1E+15 ";
+        QTest::newRow("printed small, comma") << de << 0.00012 << -1 << " ,00012 ";
+        QTest::newRow("printed smaller, comma") << de << 1.5e-5 << -1 << " 1,5E-05 ";
     }
     void texts()
     {

@@ -1,14 +1,15 @@
 // The three results pages driven through their real windows: echo, result texts, graph, panel
-// re-layout, buttons, printing and the choices for cases without a graph or a result.
-#include "app/register_forms.h"
-#include "forms/forms.h"
+// re-layout, buttons, printing and the choices for cases without a graph or a result; and the
+// validity page they open.
 #include "results/results_page.h"
-#include "support/recording_platform.h"
+#include "results/validity_page.h"
+#include "support/navigation_fixture.h"
 
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QtTest>
+#include <QScrollBar>
 
 using namespace kavro;
 
@@ -29,32 +30,20 @@ const ActiveCase kNoGraph{"0.001", "0.001", "1", "0.8", "0", "0.009", "20", "1",
 // A canal width kept from an earlier case: 40 m x 11 m is less than the ship's 50 m x 10 m section.
 const ActiveCase kNoResult{"10", "10", "50", "0.8", "0.3", "11", "40", "14", 15};
 
-// The window world of one test: a recording desktop and the program's windows.
-struct Harness
+ResultsPage &show(NavigationFixture &f, WaterwayKind kind, const ActiveCase &c)
 {
-    RecordingPlatform platform;
-    FormRuntime runtime{platform};
-    Forms forms;
+    f.forms->activeCase() = c;
+    return f.open<ResultsPage>(resultsPageOf(kind));
+}
 
-    explicit Harness(const QLocale &locale = kEnglish) : forms(runtime, RegionalNumbers(locale), AppPaths{"unused.db", "unused.html"})
-    {
-        registerProgramForms(forms);
-    }
-    ResultsPage &show(WaterwayKind kind, const ActiveCase &c)
-    {
-        forms.activeCase() = c;
-        forms.form(resultsPageOf(kind)).Show();
-        return forms.as<ResultsPage>(resultsPageOf(kind));
-    }
-    // Activates the page again through the validity page, as a user coming back to it would.
-    void comeBack(ResultsPage &p, const ActiveCase &later)
-    {
-        p.Command4->click();
-        forms.activeCase() = later;
-        forms.form(FormId::Validity).close();
-        QCOMPARE(runtime.activeForm(), static_cast<Form *>(&p));
-    }
-};
+// Activates the page again through the validity page, as a user coming back to it would.
+void comeBack(NavigationFixture &f, ResultsPage &p, const ActiveCase &later)
+{
+    p.Command4->click();
+    f.forms->activeCase() = later;
+    f.forms->form(FormId::Validity).close();
+    QCOMPARE(f.runtime.activeForm(), static_cast<Form *>(&p));
+}
 
 QStringList textsOf(const ResultsPage &p)
 {
@@ -105,15 +94,10 @@ private slots:
         QTest::addColumn<QLocale>("locale");
         QTest::addColumn<ActiveCase>("theCase");
         QTest::addColumn<QStringList>("texts");
-        const ActiveCase worked{"10", "10", "32", "0.8", "0.5", "12", "200", "14", 16};
-        const QString ship = "Draught at aft perpendicular.: 10.00 m|Draught at fore perpendicular: 10.00 m|"
-                             "Breadth......................: 32.00 m|Block coefficient............: 0.80|"
-                             "Service speed................: 16.0 kts|Min. under-keel clearance....: 0.50 m|";
         const QString results = "|: Bow|Remaining under-keel clearance|";
-        QTest::newRow("depth-restricted worked case") << kDepth << kEnglish << worked
-            << (ship + "Water depth..................: 12.00 m|: 14 kts.|: 1.5 m" + results + ": 0.5 m").split('|');
-        QTest::newRow("canal narrower than the width of influence") << kCanal << kEnglish << worked
-            << (ship + "Canal width..................: 200 m|Canal depth..................: 12.00 m|: 12 kts.|: 1.5 m" + results + ": 0.5 m").split('|');
+        // The depth page's own echo line: buttons(); the ship's lines: the rows below.
+        QTest::newRow("depth-restricted worked case") << kDepth << kEnglish
+            << ActiveCase{"10", "10", "32", "0.8", "0.5", "12", "200", "14", 16} << (": 14 kts.|: 1.5 m" + results + ": 0.5 m").split('|');
         // Typed forms do not matter, the decimals of the echo do; halves of the last decimal round
         // up. The channel narrower than the width of influence takes W x H.
         QTest::newRow("channel, values rounded to their decimals") << kChannel << kEnglish
@@ -123,7 +107,8 @@ private slots:
                        "Service speed................: 12.3 kts|Min. under-keel clearance....: 0.00 m|"
                        "Channel width................: 273 m|Channel depth................: 11.00 m|"
                        "Natural depth................: 12.35 m|: N/A|: 1.0 m|: Bow&Stern|Remaining under-keel clearance|: 0.5 m").split('|');
-        // The allowed speed of 13.99 knots is cut to 13, never rounded up into the clearance.
+        // The allowed speed of 13.99 knots is cut to 13, never rounded up into the clearance. A canal
+        // narrower than the width of influence: test_navigation's typical road.
         QTest::newRow("thousands grouped, decimal comma") << kCanal << QLocale(QLocale::German)
             << ActiveCase{"12", "11,5", "30", "0,8", "0,5", "14", "1500", "16", 15}
             << QString("Draught at aft perpendicular.: 12,00 m|Draught at fore perpendicular: 11,50 m|"
@@ -146,35 +131,29 @@ private slots:
         QFETCH(QLocale, locale);
         QFETCH(ActiveCase, theCase);
         QFETCH(QStringList, texts);
-        Harness h(locale);
-        const QStringList shown = textsOf(h.show(kind, theCase));
+        NavigationFixture f(locale);
+        const QStringList shown = textsOf(show(f, kind, theCase));
         QCOMPARE(shown.mid(shown.size() - texts.size()), texts);
-        QVERIFY(h.platform.messages.isEmpty());
+        QVERIFY(f.platform.messages.isEmpty());
     }
 
     // The widest values keep every stroke in the designed width of their box, "&" included.
-    void valueBoxesShowTheWholeText_data()
-    {
-        QTest::addColumn<WaterwayKind>("kind");
-        QTest::addColumn<QString>("text");
-        for (WaterwayKind kind : {kDepth, kCanal, kChannel}) {
-            QTest::addRow("page %d: Bow&Stern", int(kind)) << kind << ": Bow&Stern";
-            QTest::addRow("page %d: 999,999.0 m", int(kind)) << kind << ": 999,999.0 m";
-        }
-    }
     void valueBoxesShowTheWholeText()
     {
-        QFETCH(WaterwayKind, kind);
-        QFETCH(QString, text);
-        Harness h;
-        ResultsPage &p = h.show(kind, kBothLines);
-        for (ValueBox *box : {p.MaxKavro, p.MaxKavroOccur, p.MaxDraught}) {
-            QCOMPARE(box->width(), 73); // 1095 twips
-            box->setText(text);
-            const int inDesignedWidth = lastInkColumn(box);
-            box->resize(200, box->height());
-            QCOMPARE(lastInkColumn(box), inDesignedWidth);
-            QVERIFY(inDesignedWidth >= 70); // without the ampersand it would end some 11 pixels earlier
+        NavigationFixture f;
+        for (WaterwayKind kind : {kDepth, kCanal, kChannel}) {   // in their frame or on the page
+            ResultsPage &p = show(f, kind, kBothLines);
+            for (ValueBox *box : {p.MaxKavro, p.MaxKavroOccur, p.MaxDraught}) {
+                QCOMPARE(box->width(), 73); // 1095 twips
+                for (const QString text : {": Bow&Stern", ": 999,999.0 m"}) {
+                    box->resize(73, box->height());
+                    box->setText(text);
+                    const int inDesignedWidth = lastInkColumn(box);
+                    box->resize(200, box->height());
+                    QCOMPARE(lastInkColumn(box), inDesignedWidth);
+                    QVERIFY(inDesignedWidth >= 70); // without the ampersand it would end some 11 pixels earlier
+                }
+            }
         }
     }
 
@@ -207,8 +186,8 @@ private slots:
         QFETCH(WaterwayKind, kind);
         QFETCH(QList<ActiveCase>, cases);
         QFETCH(QString, steps);
-        Harness h;
-        ResultsPage &p = h.forms.as<ResultsPage>(resultsPageOf(kind));
+        NavigationFixture f;
+        ResultsPage &p = f.forms->as<ResultsPage>(resultsPageOf(kind));
         const DrawingSurface &s = p.surface();
         p.surface().setRecording(true);
         const auto inside = placesOf(p, p.mainResultsFrame());
@@ -219,7 +198,7 @@ private slots:
             const QImage picture = s.image();
             p.surface().clearRecords();
             p.resize(500, 400);
-            i == 0 ? void(h.show(kind, cases.at(i))) : h.comeBack(p, cases.at(i));
+            i == 0 ? void(show(f, kind, cases.at(i))) : comeBack(f, p, cases.at(i));
             QCOMPARE(p.size(), QSize(755, 530)); // 11450 x 8400 twips less border and title bar
             QCOMPARE(s.image().size(), p.size());
             QCOMPARE(s.records().first().op, DrawRecord::Op::Clear);
@@ -241,38 +220,57 @@ private slots:
             }
             QCOMPARE(placesOf(p, p.mainResultsFrame()), inside);
         }
-        QVERIFY(h.platform.messages.isEmpty());
+        QVERIFY(f.platform.messages.isEmpty());
     }
 
+    // Only the buttons take the focus, New Calculation first. Print on a page that is not active
+    // activates it first, then prints the page as it now stands.
     void buttons()
     {
-        Harness h;
-        ResultsPage &p = h.show(kDepth, kBothLines);
-        QVERIFY(QTest::qWaitForWindowActive(&p));
+        NavigationFixture f;
+        ResultsPage &p = show(f, kDepth, kBothLines);
         QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(p.Command2));
         for (QPushButton *next : {p.Command1, p.Command3, p.Command4, p.Command2}) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(next));
         }
-        // Print on a page that is not active activates it first, then prints the page as it now stands.
-        h.forms.form(FormId::Validity).Show();
-        ActiveCase later = kBothLines;
-        later.WaterDepth = "12";
-        h.forms.activeCase() = later;
+        f.forms->form(FormId::Validity).Show();
+        f.forms->activeCase().WaterDepth = "12";
         QTest::mouseClick(p.Command1, Qt::LeftButton);
-        QCOMPARE(h.runtime.activeForm(), static_cast<Form *>(&p));
+        QCOMPARE(f.runtime.activeForm(), static_cast<Form *>(&p));
         QCOMPARE(p.Text7->text(), QString("Water depth..................: 12.00 m"));
-        QCOMPARE(h.platform.printed.size(), 1);
-        QCOMPARE(h.platform.printed.first().convertToFormat(QImage::Format_RGB32), p.grab().toImage().convertToFormat(QImage::Format_RGB32));
-        // New Calculation hides the page, keeping its texts, and shows its input page.
-        const QStringList texts = textsOf(p);
-        QTest::mouseClick(p.Command2, Qt::LeftButton);
-        QVERIFY(!p.isVisible());
-        QCOMPARE(h.runtime.activeForm()->objectName(), QString("Condition1"));
-        QCOMPARE(textsOf(p), texts);
-        // Exit ends the program at once.
-        QTest::mouseClick(h.show(kCanal, kBothLines).Command3, Qt::LeftButton);
-        QCOMPARE(h.platform.endCount, 1);
+        QCOMPARE(f.platform.printed.size(), 1);
+        QCOMPARE(f.platform.printed.first().convertToFormat(QImage::Format_RGB32), p.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    }
+
+    // The validity page: its designed text, and one window shown from its first line.
+    void validityPage()
+    {
+        NavigationFixture fixture;
+        fixture.open(FormId::Results1);
+        auto &page = fixture.open<ValidityPage>(FormId::Validity);
+        // Four paragraphs, 26 lines ended by CR LF; inside a paragraph every line but the last
+        // ends with a blank.
+        const QStringList lines = validityText().split("\r\n");
+        QCOMPARE(lines.size(), 27);
+        for (int i = 0; i < 27; ++i) {
+            const bool empty = i == 5 || i == 10 || i == 19 || i == 26, last = lines.value(i + 1).isEmpty();
+            QVERIFY2(empty ? lines[i].isEmpty() : lines[i].endsWith(' ') != last, qPrintable(QString::number(i)));
+        }
+        QCOMPARE(page.Validity->toPlainText().split('\n'), lines.mid(0, 26) << QString());
+        QVERIFY(lines.first().startsWith("The Computational Results Page") && lines.at(25) == "influence the computed results.");
+
+        // Scrolled away, closed, shown again: the same window, from the top.
+        QScrollBar *bar = page.Validity->verticalScrollBar();
+        bar->setValue(bar->maximum());
+        page.Validity->moveCursor(QTextCursor::End);
+        page.close();
+        QVERIFY(!page.isVisible());
+        fixture.forms->form(FormId::Validity).Show();
+        QCOMPARE(&fixture.forms->form(FormId::Validity), static_cast<Form *>(&page));
+        QVERIFY(page.isVisible());
+        QCOMPARE(page.Validity->textCursor().position(), 0);
+        QCOMPARE(bar->value(), 0);
     }
 };
 
