@@ -297,8 +297,7 @@ void DatabasePage::setFocusOrder()
     for (const CaseFieldSpec &spec : caseFieldsOf(m_design.kind))
         order << m_valueBoxes.value(spec.name);
     order << Other << cmdAdd << RetrieveButton << cmdUpdate << cmdDelete << CloseButton << OKButton << DBGrid1;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
+    setTabChain(order);
     Place->setFocus();
 }
 

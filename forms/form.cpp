@@ -84,6 +84,12 @@ void Form::moveTwips(QWidget *control, double left, double top)
     placeTwips(control, left, top, current.width(), current.height());
 }
 
+void Form::setTabChain(const QList<QWidget *> &controls)
+{
+    for (qsizetype i = 1; i < controls.size(); ++i)
+        setTabOrder(controls.at(i - 1), controls.at(i));
+}
+
 QRectF Form::geometryTwips(const QWidget *control) const
 {
     if (auto it = m_twips.constFind(control); it != m_twips.constEnd())

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QRectF>
 #include <QWidget>
 
@@ -51,6 +52,8 @@ public:
     void placeTwips(QWidget *control, double left, double top, double width, double height);
     void moveTwips(QWidget *control, double left, double top);
     QRectF geometryTwips(const QWidget *control) const;
+    // Tab visits the controls in this order.
+    void setTabChain(const QList<QWidget *> &controls);
 
     // The window's image with its controls and drawing, on the default printer.
     void PrintForm();

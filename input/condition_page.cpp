@@ -185,8 +185,7 @@ void ConditionPage::setFocusOrder()
     for (const QString &name : m_fieldNames)
         order << m_fields.value(name);
     order << Command3 << Command2 << Command1;
-    for (qsizetype i = 1; i < order.size(); ++i)
-        setTabOrder(order.at(i - 1), order.at(i));
+    setTabChain(order);
     TA->setFocus();
 }
 

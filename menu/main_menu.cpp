@@ -74,9 +74,7 @@ Intro::Intro(Forms &forms)
     placeInClient(*this, Manual, 2040, kButtonTop, kButtonWidth, kButtonHeight);
     placeInClient(*this, Command3, 3600, kButtonTop, kButtonWidth, kButtonHeight);
     placeInClient(*this, Command2, 5160, kButtonTop, kButtonWidth, kButtonHeight);
-    setTabOrder(Command1, Manual);
-    setTabOrder(Manual, Command2);
-    setTabOrder(Command2, Command3);
+    setTabChain({Command1, Manual, Command2, Command3});
     setDefaultButton(Command1);
     setCancelButton(Command2);
     setCloseBoxButton(Command2);

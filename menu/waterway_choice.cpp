@@ -68,10 +68,7 @@ Forhold::Forhold(Forms &forms)
     placeInClient(*this, Command1, 5400, 5040, kButtonWidth, kButtonHeight);
     Command1->setEnabled(false);
 
-    setTabOrder(Option1, Option2);
-    setTabOrder(Option2, Option3);
-    setTabOrder(Option3, Command1);
-    setTabOrder(Command1, Command2);
+    setTabChain({Option1, Option2, Option3, Command1, Command2});
     setDefaultButton(Command1);
     setCancelButton(Command2);
     setCloseBoxButton(Command2);

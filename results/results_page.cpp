@@ -226,9 +226,7 @@ void ResultsPage::createButtons()
     Command4 = button(QStringLiteral("Command4"), QStringLiteral("V&alidity"), m_design.validity);
     Command3 = button(QStringLiteral("Command3"), QStringLiteral("E&xit"), m_design.exit);
     // Only the buttons take the focus, New Calculation first.
-    setTabOrder(Command2, Command1);
-    setTabOrder(Command1, Command3);
-    setTabOrder(Command3, Command4);
+    setTabChain({Command2, Command1, Command3, Command4});
     Command2->setFocus();
     setCloseBoxButton(Command2);
 }
