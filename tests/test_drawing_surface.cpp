@@ -1,9 +1,6 @@
-// The persistent drawing surface: scale, single-precision pen, text as the platform sets it, and
-// a redrawn stroke showing again.
+// The persistent drawing surface: scale, single-precision pen, and a redrawn stroke showing again.
 #include "forms/drawing_surface.h"
-#include "forms/font_faces.h"
 
-#include <QPainter>
 #include <QtTest>
 
 using namespace kavro;
@@ -62,26 +59,6 @@ private slots:
         surface.PSet(qInf(), 2);
         QCOMPARE(QPointF(surface.currentX(), surface.currentY()), QPointF(0.1f, 6));
         QCOMPARE(surface.records().size(), 0);
-    }
-
-    // Texts are set glyph by glyph; they must look exactly as the platform sets them unkerned.
-    void textAsThePlatformSetsIt()
-    {
-        const QString text = " 32766.5 ";
-        DrawingSurface surface(QSize(200, 40));
-        QFont font = designedFont("MS Sans Serif", 8);
-        surface.setFont(font);
-        surface.setCurrentX(surface.pixelsToX(10));
-        surface.setCurrentY(surface.pixelsToY(7));
-        surface.Print(text);
-        QImage expected = surface.image();
-        expected.fill(surface.backColor());
-        font.setKerning(false);
-        QPainter painter(&expected);
-        painter.setFont(font);
-        painter.drawText(QPoint(10, 7 + QFontMetrics(font, &expected).ascent()), text);
-        painter.end();
-        QCOMPARE(surface.image(), expected);
     }
 
     // A stroke that another colour has covered must show again when it is drawn again.
