@@ -1,6 +1,7 @@
-// The input pages: Enter moving the focus on, the hint line, Data Base, and OK as the user meets it:
-// the message boxes of a refusal, the store into the active case and the switch to the results
-// page. Esc: test_navigation; the check's own messages and bounds: test_input_check.
+// The input pages: Enter moving the focus on, the hint line, and OK as the user meets it: the
+// message boxes of a refusal, the store into the active case and the switch to the results page.
+// Esc: test_navigation; Data Base: the archive tests; the check's own messages and bounds:
+// test_input_check.
 #include "support/navigation_fixture.h"
 
 #include <QLabel>
@@ -69,18 +70,6 @@ private slots:
         QTest::mouseMove(page.windowHandle(), page.K->mapTo(&page, page.K->rect().center()));
         QCOMPARE(page.Infotekst->text(), hint);
         QVERIFY(page.hintShown());
-    }
-
-    // Data Base, pressed twice, opens the page's one database page on top; the input page stays.
-    void dataBase()
-    {
-        NavigationFixture fixture;
-        ConditionPage &page = fixture.openPage(WaterwayKind::Canal);
-        for (int press = 0; press < 2; ++press)
-            QTest::mouseClick(page.Command1, Qt::LeftButton);
-        Form *database = fixture.forms->existing(databasePageOf(WaterwayKind::Canal));
-        QCOMPARE(fixture.runtime.activeForm(), database);
-        QCOMPARE(fixture.runtime.visibleForms(), (QList<Form *>{&page, database}));
     }
 
     void refusal_data()
