@@ -135,8 +135,9 @@ private slots:
         // Kavro ranges of 1 and 2 m do not reach below the static clearances of 1 and 2 m.
         QTest::newRow("no grounding: clearance label never moved") << ship(kT10H11, 10, 11, 6) << false << 0.0 << QPointF();
         QTest::newRow("a speed: clearance line alone") << ship(kT12H14, 12, 14, 12, 0.5) << false << 0.0 << QPointF();
+        // Both lines would stand on this graph with an allowed speed.
         QTest::newRow("no allowed speed: no lines")
-            << ship(kT12H14, 12, 14, 12, 0.5, false) << false << none << QPointF(1.089425, 0.910575);
+            << ship(kT10H11, 10, 11, 15, 0.3, false) << false << none << QPointF(1.810427, -0.810427);
         // The graph ends at 12.5 knots, its curve at 12: the kavro is that of 12 knots (1.19 m at 12.5).
         QTest::newRow("no allowed speed, fractional end speed")
             << ship(kT12H14, 12, 14, 12.5, 0.5, false) << false << none << QPointF(1.089425, 0.910575);
