@@ -1,6 +1,5 @@
-// What a user meets first: a database page's close box, the manual without a viewer, the default
-// button and the focus visible from the first show, and the data frames. Other close boxes:
-// test_navigation.
+// What a user meets first: a database page's close box, the manual without a viewer, and the
+// default button and the focus visible from the first show. Other close boxes: test_navigation.
 #include "archive/delete_confirmation.h"
 #include "forms/qt_platform.h"
 #include "support/archive_fixture.h"
@@ -121,24 +120,6 @@ private slots:
         option.initFrom(QApplication::focusWidget());
         QVERIFY(option.state & QStyle::State_HasFocus);
         QVERIFY(option.state & QStyle::State_KeyboardFocusChange);
-    }
-
-    // A data frame's line runs through the middle of its heading, which stands at the designed frame
-    // top (3720 twips, 248 pixels), and above every box of the frame; the channel's width box lies
-    // just under it.
-    void dataFrameLineThroughItsHeading()
-    {
-        NavigationFixture program;
-        Form &form = program.forms->form(FormId::Condition3);
-        for (const QString frame : {"ShipFrame", "WaterwayFrame"}) {
-            const QRect heading(form.findChild<QWidget *>(frame + "Heading")->mapTo(&form, QPoint()),
-                                form.findChild<QWidget *>(frame + "Heading")->size());
-            const int line = form.findChild<QWidget *>(frame + "Border")->mapTo(&form, QPoint()).y();
-            QCOMPARE(heading.top(), 248);
-            QVERIFY2(qAbs(line - heading.center().y()) <= 1, qPrintable(QString::number(line)));
-            for (const QLineEdit *box : form.findChildren<QLineEdit *>())
-                QVERIFY(box->y() > line + 1);
-        }
     }
 };
 
