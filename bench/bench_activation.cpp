@@ -1,4 +1,5 @@
-// What a results page does on every activation: compute the case and draw its graph.
+// What a results page does on every activation: draw the graph of a typical case, and compute and
+// draw a case near the graph's limits.
 // A page must redraw at once when the user comes back to it.
 #include "forms/drawing_surface.h"
 #include "forms/font_faces.h"
@@ -18,20 +19,6 @@ namespace {
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
 
-ActiveCase typicalCase()
-{
-    ActiveCase activeCase;
-    activeCase.DraughtAft = QStringLiteral("10");
-    activeCase.DraughtFore = QStringLiteral("10");
-    activeCase.Breadth = QStringLiteral("32");
-    activeCase.BlockCoefficient = QStringLiteral("0.8");
-    activeCase.MinUkc = QStringLiteral("0.5");
-    activeCase.WaterDepth = QStringLiteral("12");
-    activeCase.WaterwayWidth = QStringLiteral("200");
-    activeCase.ServiceSpeed = 16;
-    return activeCase;
-}
-
 // A desktop that shows, starts and prints nothing.
 class SilentPlatform : public Platform
 {
@@ -42,25 +29,16 @@ public:
     void end() override {}
 };
 
-void computeCanalCase(benchmark::State &state)
-{
-    const RegionalNumbers numbers(kEnglish);
-    const ActiveCase activeCase = typicalCase();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(computeKavro(WaterwayKind::Canal, activeCase, numbers));
-}
-BENCHMARK(computeCanalCase);
-
 void drawGraph(benchmark::State &state)
 {
     const RegionalNumbers numbers(kEnglish);
-    const ActiveCase activeCase = typicalCase();
+    const ActiveCase activeCase{"10", "10", "32", "0.8", "0.5", "12", "200", QString(), 16};
     DrawingSurface surface(QSize(755, 530));
     surface.setFont(designedFont(QStringLiteral("Times New Roman"), 9.75));
     const Kavro kavro = *computeKavro(WaterwayKind::DepthRestricted, activeCase, numbers);
+    const GraphInputs in{kavro.K, kavro.T, 12, 0.5, activeCase.ServiceSpeed, kavro.Vmax.has_value()};
     for (auto _ : state) {
         surface.Cls();
-        const GraphInputs in{kavro.K, kavro.T, 12, 0.5, activeCase.ServiceSpeed, kavro.Vmax.has_value()};
         benchmark::DoNotOptimize(drawKavroGraph(surface, in, numbers));
     }
 }

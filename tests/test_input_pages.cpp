@@ -1,6 +1,7 @@
-// The input pages: Enter moving the focus on, the hint line, Data Base, and OK as the user meets it:
-// the message boxes of a refusal, the store into the active case and the switch to the results
-// page. Esc: test_navigation; the check's own messages and bounds: test_input_check.
+// The input pages: Enter moving the focus on, the hint line, and OK as the user meets it: the
+// message boxes of a refusal, the store into the active case and the switch to the results page.
+// Esc: test_navigation; Data Base: the archive tests; the check's own messages and bounds:
+// test_input_check.
 #include "support/navigation_fixture.h"
 
 #include <QLabel>
@@ -13,25 +14,6 @@ namespace {
 
 const QString hint = "The specified minimum under-keel clearance represents the clearance required after the kavro "
                      "effect is included.";
-constexpr WaterwayKind kinds[] = {WaterwayKind::DepthRestricted, WaterwayKind::Canal, WaterwayKind::Channel};
-
-// Moves the pointer without a button to the middle of a control, or over the page itself: the gap
-// between the ship-data frame's edge and its labels. Qt drops a move to the point it already
-// knows, so a repeated point is nudged by a pixel.
-void pointerTo(ConditionPage &page, const QString &target)
-{
-    static QPoint last;
-    const QWidget *widget = page.findChild<QWidget *>(target == "page" ? "ShipFrame" : target);
-    QVERIFY2(widget, qPrintable(target));
-    QPoint where = widget->mapTo(&page, widget->rect().center());
-    if (target == "page")
-        where = widget->mapTo(&page, QPoint(4, widget->height() / 2));
-    if (page.mapToGlobal(where) == last)
-        where += QPoint(1, 1);
-    last = page.mapToGlobal(where);
-    QTest::mouseMove(page.windowHandle(), where);
-}
-
 using Texts = QHash<QString, QString>;
 const QLocale german(QLocale::German, QLocale::Germany);
 
@@ -58,24 +40,13 @@ class InputPagesTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // The boxes in focus order; a star marks those whose Enter first empties the hint line.
-    void enterWalksThePage_data()
-    {
-        QTest::addColumn<WaterwayKind>("kind");
-        QTest::addColumn<QString>("order");
-        QTest::newRow("depth-restricted") << WaterwayKind::DepthRestricted << "TA TF* B2* CB* SS K H";
-        QTest::newRow("canal") << WaterwayKind::Canal << "TA TF B2* CB* SS K* W* H";
-        QTest::newRow("channel") << WaterwayKind::Channel << "TA TF B2* CB* SS K* W* H HB";
-    }
     // The page opens in TA; Enter in each box moves on once the key is handled, and from the last
-    // box reaches OK.
+    // box reaches OK. A star marks the boxes whose Enter first empties the hint line.
     void enterWalksThePage()
     {
-        QFETCH(WaterwayKind, kind);
-        QFETCH(QString, order);
         NavigationFixture fixture;
-        ConditionPage &page = fixture.openPage(kind);
-        for (const QString &step : order.split(' ')) {
+        ConditionPage &page = fixture.openPage(WaterwayKind::Channel);
+        for (const QString &step : QString("TA TF B2* CB* SS K* W* H HB").split(' ')) {
             QLineEdit *box = page.field(step.chopped(step.endsWith('*') ? 1 : 0));
             QCOMPARE(QApplication::focusWidget(), box);
             page.Infotekst->setText(hint);
@@ -87,75 +58,18 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), page.Command3);
     }
 
-    void hintEvents_data()
+    // The clearance's hint shows when K takes the focus, and when the pointer passes over K.
+    void hintOnK()
     {
-        QTest::addColumn<QString>("steps");
-        QTest::addColumn<bool>("hintVisible");
-        QTest::addColumn<bool>("hintShown");
-        const auto row = [](const char *steps, bool visible, bool shown) {
-            QTest::newRow(steps) << steps << visible << shown;
-        };
-        row("move K, move page", false, false);
-        row("move K, move page, move K", true, true);
-        // Boxes, picture, hint line, buttons and their frame are not the page; the frames' labels are.
-        row("move K, move TA, move Picture, move Infotekst, move Command1, move ButtonFrame", true, true);
-        row("move K, move LabelSS", false, false);
-        row("move K, move WaterwayFrameHeading", false, false);
-        row("focus K, move page", true, false);
-        row("focus K, move CB, move page", false, false);
-        row("move CB, move K", false, true);
-        row("move K, focus CB, enter CB, move K", false, true);
-        row("focus K, focus TA", false, false);
-        row("focus B2, move K, focus TA", false, true);
-        row("focus CB, move K, focus SS", false, true);
-        row("focus TA, move K, focus TF, focus SS, focus H, focus TA", true, true);
-        row("focus SS, enter SS", true, false);   // the focus comes to K
-        row("focus K, move TA, move Picture", true, false);
-        // Another window taking the activation is no move of the focus inside the page.
-        row("focus K, deactivate, reactivate", true, false);
-        row("focus K, move CB, move page, deactivate, reactivate", false, false);
-    }
-    // Each row runs on all three pages: the hint behaves the same on each.
-    void hintEvents()
-    {
-        QFETCH(QString, steps);
-        QFETCH(bool, hintVisible);
-        for (const WaterwayKind kind : kinds) {
-            NavigationFixture fixture;
-            ConditionPage &page = fixture.openPage(kind);
-            Form &menu = fixture.forms->form(FormId::Intro);
-            for (const QString &step : steps.split(", ")) {
-                const QString verb = step.section(' ', 0, 0);
-                const QString target = step.section(' ', 1);
-                if (verb == "move") {
-                    pointerTo(page, target);
-                } else if (verb == "focus") {
-                    page.field(target)->setFocus(Qt::MouseFocusReason);
-                } else if (verb == "enter") {
-                    QTest::keyClick(page.field(target), Qt::Key_Return);
-                    QCoreApplication::processEvents();   // the queued Tab moves the focus on
-                } else {
-                    (verb == "deactivate" ? menu.Show() : menu.Hide());
-                    QVERIFY(QTest::qWaitForWindowActive(verb == "deactivate" ? &menu : &page));
-                }
-            }
-            QCOMPARE(page.Infotekst->text(), hintVisible ? hint : QString());
-            QTEST(page.hintShown(), "hintShown");
-        }
-    }
-
-    // Data Base, pressed twice, opens the page's one database page on top; the input page stays.
-    void dataBase()
-    {
-        for (const WaterwayKind kind : kinds) {
-            NavigationFixture fixture;
-            ConditionPage &page = fixture.openPage(kind);
-            for (int press = 0; press < 2; ++press)
-                QTest::mouseClick(page.Command1, Qt::LeftButton);
-            Form *database = fixture.forms->existing(databasePageOf(kind));
-            QCOMPARE(fixture.runtime.activeForm(), database);
-            QCOMPARE(fixture.runtime.visibleForms(), (QList<Form *>{&page, database}));
-        }
+        NavigationFixture fixture;
+        ConditionPage &page = fixture.openPage(WaterwayKind::DepthRestricted);
+        page.K->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(page.Infotekst->text(), hint);
+        QVERIFY(!page.hintShown());
+        page.Infotekst->clear();
+        QTest::mouseMove(page.windowHandle(), page.K->mapTo(&page, page.K->rect().center()));
+        QCOMPARE(page.Infotekst->text(), hint);
+        QVERIFY(page.hintShown());
     }
 
     void refusal_data()
@@ -203,8 +117,6 @@ private slots:
         const QLocale english(QLocale::English, QLocale::UnitedStates);
         QTest::newRow("depth stays beneath") << WaterwayKind::DepthRestricted << english
                                              << "10.00 9.5 20.0 .70 0.50 12.5 old old" << 10.5 << "Condition1 Results1";
-        QTest::newRow("channel makes way") << WaterwayKind::Channel << english
-                                           << "10.00 9.5 20.0 .70 0.50 12.5 40 11.0" << 10.5 << "Results3";
         QTest::newRow("decimal comma") << WaterwayKind::Channel << german << "10 9,5 20 0,7 0,5 12,5 40,0 11" << 12.25
                                        << "Results3";
     }

@@ -1,17 +1,19 @@
-// The main menu, the choice of waterway kind and the about box: keys, navigation, the end of
-// the program, the program composed as it starts, and the typical road through it all.
+// The main menu, the choice of waterway kind, the about box and every window's close box: keys,
+// navigation, the end of the program, the program composed as it starts, and the typical road.
 #include "app/application.h"
 #include "results/results_page.h"
 #include "support/navigation_fixture.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 
 using namespace kavro;
 
 namespace {
 
-// Keys, Tabs or clicks in turn on the active window; "@" names the control that must hold the
-// focus at that point, "type" types into the focused box and moves on with Enter.
+// Keys, Tabs, clicks or the close box in turn on the active window; "@" names the control that must
+// hold the focus at that point, "TA=12" what a box must show, "type" types into the focused box and
+// moves on with Enter.
 void walk(NavigationFixture &fixture, const QString &steps)
 {
     const QHash<QString, Qt::Key> keys{
@@ -22,6 +24,12 @@ void walk(NavigationFixture &fixture, const QString &steps)
         QWidget *focus = QApplication::focusWidget();
         if (step.startsWith('@')) {
             QCOMPARE(focus->objectName(), step.mid(1));
+        } else if (step.contains('=')) {
+            const auto *box = active->findChild<QLineEdit *>(step.section('=', 0, 0));
+            QVERIFY2(box, qPrintable(step));
+            QCOMPARE(box->text(), step.section('=', 1));
+        } else if (step == "close") {
+            active->close();
         } else if (step.startsWith("click ")) {
             auto *button = active->findChild<QAbstractButton *>(step.mid(6));
             QVERIFY2(button, qPrintable(step));
@@ -53,9 +61,9 @@ private slots:
             QTest::newRow(name) << steps << visible << ends;
         };
         const QString choose = "Return, @Option1, click Option";
-        row("menu Tab order", "@Command1, Tab, @Manual, Tab, @Command2, Tab, @Command3, Tab, @Command1", "Intro");
-        // The options are one stop for Tab; the disabled OK is none.
-        row("choice Tab order, nothing chosen", "Return, @Option1, Tab, @Command2, Tab, @Option1", "Forhold");
+        const QString channelOk = choose + "3, Return, type 10.00, type 9.5, type 20.0, type .70, type 10.5, "
+                                           "type 0.50, type 40, type 12.5, type 11.0, @Command3, Return";
+        // The options are one stop for Tab.
         row("choice Tab order, canal chosen",
             choose + "2, @Option2, Tab, @Command1, Tab, @Command2, Tab, @Option2",
             "Forhold");
@@ -70,8 +78,15 @@ private slots:
         row("choice: depth-restricted by Enter", choose + "1, Return", "Condition1");
         row("choice: channel by OK", choose + "3, click Command1", "Condition3");
         row("the last option clicked counts", choose + "3, click Option2, Return", "Condition2");
+        // A close box goes back the way the window's own button does; only the menu's ends the
+        // program, and what was typed stays.
+        row("close box of the menu ends", "close", "Intro", 1);
+        row("close box of the about box", "click Command3, close", "Intro");
+        row("close box of the choice", "Return, close", "Intro");
         // The choice is only hidden: it comes back with canal chosen and OK enabled.
-        row("the choice keeps its option", choose + "2, Return, Escape, Return", "Condition2");
+        row("close box of an input page", choose + "2, Return, type 12, close, @Option2, Return, TA=12", "Condition2");
+        row("close box of a results page", channelOk + ", close, TA=10.00, HB=11.0", "Condition3");
+        row("close box of the validity page", channelOk + ", click Command4, close", "Results3");
     }
     void roads()
     {

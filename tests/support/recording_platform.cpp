@@ -1,9 +1,6 @@
 // A desktop that records instead of acting.
 #include "support/recording_platform.h"
 
-#include "forms/qt_platform.h"
-
-#include <QPrinter>
 #include <QTimer>
 
 namespace kavro {
@@ -21,20 +18,11 @@ void RecordingPlatform::startProgram(const QString &program, const QStringList &
         QTimer::singleShot(0, std::move(failed));
 }
 
-bool RecordingPlatform::printImage(const QImage &image, const QString &jobName)
+bool RecordingPlatform::printImage(const QImage &image, const QString &)
 {
-    if (!printerInstalled)
-        return false;
-    printed.append(image);
-    if (!pdfPath.isEmpty()) {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(pdfPath);
-        printer.setDocName(jobName);
-        printer.setPageOrientation(QPageLayout::Landscape);
-        paintImageOnPrinter(printer, image);
-    }
-    return true;
+    if (printerInstalled)
+        printed.append(image);
+    return printerInstalled;
 }
 
 } // namespace kavro

@@ -31,8 +31,6 @@ public:
     // to show a file does.
     bool programsFail = false;
     bool printerInstalled = true;
-    // When set, each printed page is also written to this PDF file.
-    QString pdfPath;
 };
 
 } // namespace kavro
