@@ -6,11 +6,12 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QFile>
+#include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QtTest>
 
 using namespace kavro;
@@ -24,7 +25,6 @@ constexpr auto Channel = WaterwayKind::Channel;
 const QString kNoDate = QStringLiteral("A value is required in the Date field.");
 const QString kNoArea = QStringLiteral("A text is required in the Area field.");
 const QString kNoAuthor = QStringLiteral("A text is required in the Author field.");
-const QString kRetrieveRefused = QStringLiteral("Cannot use retrieve on record with data.");
 const QString today = QDate::currentDate().toString(Qt::ISODate);
 
 } // namespace
@@ -37,24 +37,22 @@ private slots:
     {
         QTest::addColumn<WaterwayKind>("kind");
         QTest::addColumn<QString>("place");
-        QTest::addColumn<QStringList>("tabOrder");
+        QTest::addColumn<QString>("tabOrder");
         QTest::newRow("depth-restricted") << DepthRestricted << "Shallow Water Area A"
-                                          << QStringList{"Author", "TA", "TF", "B2", "CB", "SS", "K", "H", "Other",
-                                                         "cmdAdd", "Command3", "cmdUpdate", "cmdDelete", "Command2",
-                                                         "Command1", "DBGrid1", "Place"};
+                                          << "Author TA TF B2 CB SS K H Other cmdAdd Command3 cmdUpdate cmdDelete "
+                                             "Command2 Command1 DBGrid1 Place";
         QTest::newRow("canal") << Canal << "Canal A"
-                               << QStringList{"Author", "TA", "TF", "B2", "CB", "SS", "K", "W", "H", "Other", "cmdAdd",
-                                              "Command1", "cmdUpdate", "cmdDelete", "Cancel", "OK", "DBGrid1", "Place"};
+                               << "Author TA TF B2 CB SS K W H Other cmdAdd Command1 cmdUpdate cmdDelete Cancel OK "
+                                  "DBGrid1 Place";
         QTest::newRow("channel") << Channel << "Channel A"
-                                 << QStringList{"Author", "TA", "TF", "B2", "CB", "SS", "K", "W", "H", "HB", "Other",
-                                                "cmdAdd", "Command3", "cmdUpdate", "cmdDelete", "Command2", "Command1",
-                                                "DBGrid1", "Place"};
+                                 << "Author TA TF B2 CB SS K W H HB Other cmdAdd Command3 cmdUpdate cmdDelete Command2 "
+                                    "Command1 DBGrid1 Place";
     }
     void emptyTableGetsOneDefaultRecord()
     {
         QFETCH(WaterwayKind, kind);
         QFETCH(QString, place);
-        QFETCH(QStringList, tabOrder);
+        QFETCH(QString, tabOrder);
         ArchiveFixture f;
         DatabasePage &page = f.openDatabase(kind);
         QCOMPARE(f.stored(kind, "Place"), QStringList{place});
@@ -62,15 +60,14 @@ private slots:
         QCOMPARE(f.stored(kind, "Date"), QStringList{today});
         QCOMPARE(page.Data1->caption(), QString("Record: 1"));
         QCOMPARE(f.platform.messages.size(), 0);
-        QVERIFY(!QApplication::overrideCursor());
         // Tab skips the disabled Date box, the hidden Teller box and the invisible Refresh.
         QCOMPARE(QApplication::focusWidget(), page.Place);
         QStringList visited;
-        for (qsizetype i = 0; i < tabOrder.size(); ++i) {
+        for (qsizetype i = 0; i < tabOrder.count(' ') + 1; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
-        QCOMPARE(visited, tabOrder);
+        QCOMPARE(visited, tabOrder.split(' '));
         QCOMPARE(f.stored(kind, "Place").size(), 1);
     }
 
@@ -81,9 +78,6 @@ private slots:
         QTest::addColumn<Texts>("boxes");
         QTest::addColumn<QString>("message");
         QTest::newRow("update, no date, no place") << true << Texts{{"Date", ""}, {"Place", ""}} << kNoDate;
-        QTest::newRow("update, date that is no date") << true << Texts{{"Date", "2024-13-45"}} << kNoDate;
-        QTest::newRow("update, no place, no author") << true << Texts{{"Place", ""}, {"Author", ""}} << kNoArea;
-        QTest::newRow("update, blank place, no author") << true << Texts{{"Place", " "}, {"Author", ""}} << kNoAuthor;
         QTest::newRow("update, blank author") << true << Texts{{"Place", "Kiel"}, {"Author", " "}} << "";
         QTest::newRow("close, no place, no author") << false << Texts{{"Place", ""}, {"Author", ""}} << kNoArea;
         QTest::newRow("close, no author") << false << Texts{{"Place", "Kiel"}, {"Author", ""}} << kNoAuthor;
@@ -115,9 +109,7 @@ private slots:
         QTest::addColumn<WaterwayKind>("kind");
         QTest::addColumn<QString>("held");
         QTest::newRow("depth-restricted") << DepthRestricted << "";
-        QTest::newRow("canal") << Canal << "";
         QTest::newRow("channel") << Channel << "";
-        QTest::newRow("channel holding only K") << Channel << "K";
         QTest::newRow("canal holding only W") << Canal << "W";
     }
     void retrieve()
@@ -131,11 +123,12 @@ private slots:
             input.setFieldText(names.at(i), i == 1 ? QString() : QString("%1.50").arg(i + 1));
         DatabasePage &page = f.openDatabase(kind);
         page.Other->setPlainText("notes");
-        ArchiveFixture::setBoxes(page, {{held, "0"}});
+        if (!held.isEmpty())
+            page.valueBox(held)->setText("0");
         QTest::mouseClick(page.RetrieveButton, Qt::LeftButton);
         for (const QString &name : names)
             QCOMPARE(page.valueBox(name)->text(), held.isEmpty() ? input.fieldText(name) : name == held ? "0" : "");
-        QCOMPARE(f.messageTexts(), held.isEmpty() ? QStringList{} : QStringList{kRetrieveRefused});
+        QCOMPARE(f.messageTexts(), held.isEmpty() ? QStringList{} : QStringList{"Cannot use retrieve on record with data."});
         QCOMPARE(page.Other->toPlainText(), QString("notes"));
         QCOMPARE(f.stored(kind, "TA"), QStringList{""});
     }
@@ -143,30 +136,29 @@ private slots:
     // The caption holds the position plus one, also after a save moves to the record saved last.
     void captionAfterASave_data()
     {
-        QTest::addColumn<int>("moves");   // -1: Add
+        QTest::addColumn<bool>("add");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QStringList>("places");
-        QTest::newRow("second of three") << 1 << "Record: 2" << QStringList{"A", "Kiel", "C"};
-        QTest::newRow("last of three") << 2 << "Record: 3" << QStringList{"A", "B", "Kiel"};
-        QTest::newRow("added to three") << -1 << "Record: 4" << QStringList{"A", "B", "C", "Kiel"};
+        QTest::newRow("second of three") << false << "Record: 2" << QStringList{"A", "Kiel", "C"};
+        QTest::newRow("added to three") << true << "Record: 4" << QStringList{"A", "B", "C", "Kiel"};
     }
     void captionAfterASave()
     {
-        QFETCH(int, moves);
+        QFETCH(bool, add);
         QFETCH(QString, caption);
         QFETCH(QStringList, places);
         ArchiveFixture f;
         DatabasePage &page = f.openDatabase(DepthRestricted, {"A", "B", "C"});
-        if (moves < 0) {
+        if (add) {
             // Add starts a record with today's date and the defaults, stored only by Update.
             QTest::mouseClick(page.cmdAdd, Qt::LeftButton);
             QCOMPARE(QApplication::focusWidget(), page.Place);
             QCOMPARE((QStringList{page.Date->text(), page.Place->text(), page.Author->text()}),
                      (QStringList{today, "Shallow Water Area A", "Captain N.N"}));
             QCOMPARE(f.stored(DepthRestricted, "Place").size(), 3);
-        }
-        for (int i = 0; i < moves; ++i)
+        } else {
             page.Data1->moveNext();
+        }
         page.Place->setText("Kiel");
         QTest::mouseClick(page.cmdUpdate, Qt::LeftButton);
         QCOMPARE(f.stored(DepthRestricted, "Place"), places);
@@ -185,7 +177,6 @@ private slots:
         QTest::newRow("no date") << abc << -1 << true << abc << QStringList{};
         QTest::newRow("no") << abc << 1 << false << abc << QStringList{};
         QTest::newRow("second of three") << abc << 1 << true << QStringList{"A", "C"} << QStringList{};
-        QTest::newRow("last of three") << abc << 2 << true << QStringList{"A", "B"} << QStringList{};
         QTest::newRow("the only record") << QStringList{"A"} << 0 << true << QStringList{"Channel A"}
                                          << QStringList{"The system does not accept to delete the last record."};
     }
@@ -215,7 +206,7 @@ private slots:
             page.Data1->moveNext();
         QTest::mouseClick(page.cmdDelete, Qt::LeftButton);
         QCOMPARE(f.activeName(), QString("Cond3delete"));
-        QCOMPARE(f.visibleNames().count("Cond3delete"), 1);
+        QCOMPARE(f.runtime.visibleForms().count(&confirmation), 1);
 
         QTest::mouseClick(yes ? confirmation.Command1 : confirmation.Command2, Qt::LeftButton);
         QCOMPARE(f.messageTexts(), messages);
@@ -255,15 +246,8 @@ private slots:
 
     // The hourglass is up while the data control acts and gone once the action ends, also after
     // a save that brings no new current record.
-    void everyActionRestoresThePointer_data()
-    {
-        QTest::addColumn<bool>("save");
-        QTest::newRow("update record") << true;
-        QTest::newRow("move last") << false;
-    }
     void everyActionRestoresThePointer()
     {
-        QFETCH(bool, save);
         ArchiveFixture f;
         DatabasePage &page = f.openDatabase(Canal, {"A", "B"});
         QList<Qt::CursorShape> during;
@@ -271,42 +255,60 @@ private slots:
             during << (QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor);
         });
         page.Place->setText("Edited");
-        save ? void(page.Data1->updateRecord()) : page.Data1->moveLast();
+        QVERIFY(page.Data1->updateRecord());
         QCOMPARE(during, QList<Qt::CursorShape>{Qt::WaitCursor});
         QVERIFY(!QApplication::overrideCursor());
         QCOMPARE(f.stored(Canal, "Place"), (QStringList{"Edited", "B"}));
     }
 
-    // A failing file: one report, no hourglass left, nothing created or lost, the edits kept, and
-    // Close and the input page's OK still work.
+    // A failing file: one report per refused action with the engine's text, no hourglass left,
+    // nothing created or lost, the user kept on the record with the edit, and Close and the input
+    // page's OK still work.
     void failingDatabase_data()
     {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<bool>("opens");
-        QTest::newRow("missing file") << "missing file" << false;
-        QTest::newRow("missing table") << "missing table" << false;
-        QTest::newRow("corrupt file") << "corrupt file" << false;
-        QTest::newRow("locked for reading") << "BEGIN EXCLUSIVE" << false;
-        QTest::newRow("locked for writing") << "BEGIN IMMEDIATE" << true;
-        QTest::newRow("read-only") << "read-only" << true;
+        QTest::addColumn<int>("position");   // after a grid row is chosen, the lock let go
+        QTest::addColumn<QString>("place");
+        QTest::addColumn<QStringList>("errors");
+        QTest::addColumn<QStringList>("stored");
+        const QStringList none;
+        const QStringList ab{"A", "B"};
+        QTest::newRow("missing file") << "missing file" << false << -1 << "Kiel"
+                                      << QStringList{"unable to open database file"} << none;
+        QTest::newRow("missing table") << "missing table" << false << -1 << "Kiel"
+                                       << QStringList{"no such table: ChannCon"} << none;
+        QTest::newRow("corrupt file") << "corrupt file" << false << -1 << "Kiel"
+                                      << QStringList{"file is not a database"} << none;
+        QTest::newRow("locked by a writer") << "BEGIN EXCLUSIVE" << false << -1 << "Kiel"
+                                            << QStringList{"database is locked"} << ab;
+        QTest::newRow("read-only") << "read-only" << true << 0 << "Kiel"
+                                   << QStringList(2, "attempt to write a readonly database") << ab;
+        QTest::newRow("locked while saving") << "BEGIN IMMEDIATE" << true << 1 << "B"
+                                             << QStringList{"database is locked"} << QStringList{"Kiel", "B"};
     }
     void failingDatabase()
     {
         QFETCH(QString, fault);
         QFETCH(bool, opens);
+        QFETCH(int, position);
+        QFETCH(QString, place);
+        QFETCH(QStringList, errors);
+        QFETCH(QStringList, stored);
         ArchiveFixture f;
-        f.database.insert(ArchiveFixture::table(Channel), {{{"Date", "2024-05-01"}, {"Place", "A"}, {"Author", "M"}}});
-        QSqlDatabase locker;
-        QFile file(f.database.path());
-        if (fault == "missing file")
-            QVERIFY(file.remove());
-        else if (fault == "missing table")
-            QVERIFY(f.database.execute("DROP TABLE ChannCon"));
-        else if (fault == "corrupt file")
-            QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(QByteArray(4096, 'x')) > 0);
-        file.close();
+        QVERIFY(f.execute("INSERT INTO ChannCon (Date, Place, Author) VALUES ('2024-05-01', 'A', 'Mate'), "
+                          "('2024-05-01', 'B', 'Mate')"));
+        if (fault == "missing table")
+            QVERIFY(f.execute("DROP TABLE ChannCon"));
+        if (fault == "missing file" || fault == "corrupt file") {
+            f.db.close();
+            QFile file(f.path);
+            QVERIFY(fault == "missing file" ? file.remove()
+                                            : file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096);
+        }
         if (fault.startsWith("BEGIN"))
-            QVERIFY(QSqlQuery(locker = f.database.connection()).exec(fault));
+            QVERIFY(QSqlQuery(f.db).exec(fault));
+        const QStringList files = QDir(f.folder.path()).entryList(QDir::Files);
 
         DatabasePage &page = f.openDatabase(Channel);
         if (fault == "read-only") {
@@ -315,32 +317,33 @@ private slots:
         }
         QCOMPARE(page.Place->text(), QString(opens ? "A" : ""));
         QCOMPARE(page.Data1->caption(), QString(opens ? "Record: 1" : "Record: 0"));
-        // Add and Update each report a refused save once and keep the edit.
+        // A refused save keeps the edit, and Add puts no defaults over it.
         page.Place->setText("Kiel");
         QTest::mouseClick(page.cmdAdd, Qt::LeftButton);
-        QTest::mouseClick(page.cmdUpdate, Qt::LeftButton);
-        QCOMPARE(f.dataErrors(), opens ? 2 : 1);
         QCOMPARE(page.Place->text(), QString("Kiel"));
+        QCOMPARE(page.Data1->absolutePosition(), opens ? 0 : -1);
+        if (fault.startsWith("BEGIN"))
+            QVERIFY(QSqlQuery(f.db).exec("ROLLBACK"));
+        ArchiveFixture::clickRow(page, 1);
+        QCOMPARE(page.Data1->absolutePosition(), position);
+        QCOMPARE(page.DBGrid1->currentIndex().row(), position);
+        QCOMPARE(page.Place->text(), place);
+        for (QString &error : errors)
+            error.prepend("Data error event hit err:");
+        QCOMPARE(f.messageTexts(), errors);
+        QCOMPARE(f.dataErrors(), errors.size());
         QVERIFY(!QApplication::overrideCursor());
 
-        if (!opens) {
-            // No record to complete: Close takes the page away at once.
-            QCOMPARE(f.messageTexts().mid(1), QStringList{kNoDate});
-            QTest::mouseClick(page.CloseButton, Qt::LeftButton);
-            QVERIFY(!page.isVisible());
-        }
+        QTest::mouseClick(page.CloseButton, Qt::LeftButton);
+        QVERIFY(!page.isVisible());
         ConditionPage &input = f.input(Channel);
         const QStringList values{"10", "10", "32", "0.8", "16", "0.5", "200", "12.5", "11"};
         for (qsizetype i = 0; i < values.size(); ++i)
             input.setFieldText(input.fieldNames().at(i), values.at(i));
         QTest::mouseClick(input.Command3, Qt::LeftButton);
         QCOMPARE(f.activeName(), QString("Results3"));
-
-        if (locker.isValid())
-            QVERIFY(QSqlQuery(locker).exec("ROLLBACK"));
-        QCOMPARE(file.exists(), fault != "missing file");
-        if (fault != "missing table" && fault != "corrupt file" && file.exists())
-            QCOMPARE(f.stored(Channel, "Place"), QStringList{"A"});
+        QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files), files);
+        QCOMPARE(f.stored(Channel, "Place"), stored);
     }
 };
 
