@@ -95,12 +95,4 @@ QStringList ArchiveFixture::messageTexts() const
     return texts;
 }
 
-int ArchiveFixture::dataErrors() const
-{
-    return int(std::count_if(platform.messages.cbegin(), platform.messages.cend(), [](const RecordedMessage &m) {
-        return m.text.startsWith(QLatin1String("Data error event hit err:")) && m.title == kProgramTitle
-               && m.icon == MessageIcon::None;
-    }));
-}
-
 } // namespace kavro

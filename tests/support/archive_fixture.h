@@ -33,8 +33,6 @@ struct ArchiveFixture
     // A column's texts in the order of Teller; empty when the table cannot be read.
     QStringList stored(WaterwayKind kind, const QString &column);
     QStringList messageTexts() const;
-    // How many messages reported a failure of the database, titled and shown as the pages do.
-    int dataErrors() const;
     QString activeName() const { return runtime.activeForm() ? runtime.activeForm()->objectName() : QString(); }
 
     QTemporaryDir folder;
