@@ -25,14 +25,6 @@ const QString kLowRatio = QStringLiteral(
     "uncertainty of the calculated results and should be compensated for by an increase of the specified minimum "
     "under-keel clearance in order to stay on the safe side.");
 
-QStringList inputTexts(ArchiveFixture &f, WaterwayKind kind)
-{
-    QStringList texts;
-    for (const QString &name : f.input(kind).fieldNames())
-        texts << f.input(kind).fieldText(name);
-    return texts;
-}
-
 } // namespace
 
 class TakeOverTest : public QObject
@@ -85,10 +77,13 @@ private slots:
         QCOMPARE(f.messageTexts(), messages);
         for (const RecordedMessage &message : std::as_const(f.platform.messages))
             QVERIFY(message.icon == MessageIcon::Stop && message.title == title);
+        QStringList taken;
         QStringList expected;
-        for (const QString &name : input.fieldNames())
+        for (const QString &name : input.fieldNames()) {
+            taken << input.fieldText(name);
             expected << (accepted ? changes.value(name, kGoodCase.value(name)) : "typed");
-        QCOMPARE(inputTexts(f, kind), expected);
+        }
+        QCOMPARE(taken, expected);
         QCOMPARE(f.activeName(), accepted ? input.objectName() : page.objectName());
         QCOMPARE(f.forms->activeCase().DraughtAft, QString());
         QCOMPARE(f.stored(kind, "TA"), QStringList{""});

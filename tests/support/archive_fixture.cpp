@@ -19,8 +19,12 @@ ArchiveFixture::ArchiveFixture()
     db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
     db.setDatabaseName(path);
     QFile schema(QStringLiteral(":/kavro.sql"));
-    if (!db.open() || !schema.open(QIODevice::ReadOnly) || !execute(QString::fromUtf8(schema.readAll())))
-        qFatal("The case database could not be built from its schema");
+    if (!db.open() || !schema.open(QIODevice::ReadOnly))
+        qFatal("The case database could not be built");
+    QSqlQuery query(db);
+    for (const QString &statement : QString::fromUtf8(schema.readAll()).split(QLatin1Char(';')))
+        if (!statement.trimmed().isEmpty() && !query.exec(statement))
+            qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
     const AppPaths paths{path, folder.filePath(QStringLiteral("kavro.html"))};
     forms = std::make_unique<Forms>(runtime, RegionalNumbers(QLocale(QLocale::English, QLocale::UnitedStates)), paths);
     registerProgramForms(*forms);
@@ -63,18 +67,6 @@ void ArchiveFixture::clickRow(DatabasePage &page, int row)
     QTableView *grid = page.DBGrid1;
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(grid->model()->index(row, 1)).center());
     QCoreApplication::processEvents();    // the grid is put back to the current record once its click is done
-}
-
-bool ArchiveFixture::execute(const QString &statements)
-{
-    QSqlQuery query(db);
-    for (const QString &statement : statements.split(QLatin1Char(';'))) {
-        if (!statement.trimmed().isEmpty() && !query.exec(statement)) {
-            qWarning("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
-            return false;
-        }
-    }
-    return true;
 }
 
 QStringList ArchiveFixture::stored(WaterwayKind kind, const QString &column)

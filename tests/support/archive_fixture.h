@@ -28,8 +28,6 @@ struct ArchiveFixture
     // Sets the page's boxes by the names of their columns; names the page lacks are passed over.
     static void setBoxes(DatabasePage &page, const Texts &texts);
     static void clickRow(DatabasePage &page, int row);
-    // Runs statements separated by ";"; false when one fails.
-    bool execute(const QString &statements);
     // A column's texts in the order of Teller; empty when the table cannot be read.
     QStringList stored(WaterwayKind kind, const QString &column);
     QStringList messageTexts() const;
