@@ -58,7 +58,8 @@ private slots:
         // Read back from the file over a new connection.
         page.Data1->refresh();
         click(page, "Last");
-        QCOMPARE((QStringList{page.Place->text(), page.Author->text(), page.Other->toPlainText(), page.valueBox("TA")->text()}),
+        QCOMPARE((QStringList{page.Place->text(), page.Author->text(), page.Other->toPlainText(),
+                              page.valueBox("TA")->text()}),
                  (QStringList{place, author, other, value}));
         QCOMPARE(f.stored(Depth, "Other"), (QStringList{"", other}));
     }
@@ -110,8 +111,8 @@ private slots:
     void orderOfAddingAndWholeTable()
     {
         ArchiveFixture f;
-        QVERIFY(QSqlQuery(f.db).exec("INSERT INTO DepthRest (Teller, Date, Place) VALUES (7, '2024-05-01', 'seven'), "
-                                              "(3, '2024-05-01', 'three'), (5, '2024-05-01', 'five')"));
+        QVERIFY(QSqlQuery(f.db).exec("INSERT INTO DepthRest (Teller, Date, Place) VALUES "
+                                     "(7, '2024-05-01', 'seven'), (3, '2024-05-01', 'three'), (5, '2024-05-01', 'five')"));
         QStringList places;
         for (int i = 1; i <= 700; ++i)
             places << QString("Place %1").arg(i);

@@ -1,6 +1,6 @@
 // The database pages and their delete confirmations over a real database file: the default
-// record, the checks of Update and Close, Retrieve, Delete, the record caption, the hourglass,
-// the focus rule of the Place box, and a database file that fails.
+// record and when the Place box adds it, the checks of Update and Close, Retrieve, Add, Delete,
+// the record caption, and a database file that fails.
 #include "archive/delete_confirmation.h"
 #include "support/archive_fixture.h"
 
@@ -30,7 +30,7 @@ class DatabasePagesTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void emptyTableGetsOneDefaultRecord_data()
+    void defaultRecord_data()
     {
         QTest::addColumn<WaterwayKind>("kind");
         QTest::addColumn<QString>("place");
@@ -45,7 +45,7 @@ private slots:
                                  << "Author TA TF B2 CB SS K W H HB Other cmdAdd Command3 cmdUpdate cmdDelete Command2 "
                                     "Command1 DBGrid1 Place";
     }
-    void emptyTableGetsOneDefaultRecord()
+    void defaultRecord()
     {
         QFETCH(WaterwayKind, kind);
         QFETCH(QString, place);
@@ -65,6 +65,18 @@ private slots:
         }
         QCOMPARE(visited, tabOrder.split(' '));
         QCOMPARE(f.stored(kind, "Place").size(), 1);
+
+        // The focus coming back to the Place box with its window adds no record; entering it does.
+        QVERIFY(page.Data1->deleteCurrent());
+        f.input(kind).activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&f.input(kind)));
+        page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        QCOMPARE(QApplication::focusWidget(), page.Place);
+        QCOMPARE(f.stored(kind, "Place"), QStringList());
+        QTest::keyClick(page.Place, Qt::Key_Tab);
+        QTest::keyClick(page.Author, Qt::Key_Backtab);
+        QCOMPARE(f.stored(kind, "Place"), QStringList{place});
     }
 
     // Update checks the date, the place and the author, in this order; Close only the last two.
@@ -189,27 +201,6 @@ private slots:
             QCOMPARE(page.Place->text(), remaining.first());
             QCOMPARE(page.Data1->caption(), QString("Record: 1"));
         }
-    }
-
-    // The focus coming back to the Place box with its window adds no record; entering the box does.
-    void onlyEnteringPlaceAddsTheDefaultRecord()
-    {
-        ArchiveFixture f;
-        DatabasePage &page = f.openDatabase(DepthRestricted, {"A"});
-        QVERIFY(page.Data1->deleteCurrent());
-        ConditionPage &input = f.input(DepthRestricted);
-        input.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&input));
-        page.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&page));
-        QCOMPARE(QApplication::focusWidget(), page.Place);
-        QCOMPARE(f.stored(DepthRestricted, "Place"), QStringList{});
-        QCOMPARE(page.Date->text(), QString());
-
-        QTest::keyClick(page.Place, Qt::Key_Tab);
-        QTest::keyClick(page.Author, Qt::Key_Backtab);
-        QCOMPARE(f.stored(DepthRestricted, "Place"), QStringList{"Shallow Water Area A"});
-        QCOMPARE(page.Data1->caption(), QString("Record: 1"));
     }
 
     // A failing file: one report per refused action with the engine's text, no hourglass left,
