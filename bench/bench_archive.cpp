@@ -35,24 +35,21 @@ struct Program
 {
     Program(const QString &file, int count) : path(folder.filePath(file))
     {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
-            db.setDatabaseName(path);
-            QFile schema(QStringLiteral(":/kavro.sql"));
-            if (!db.open() || !schema.open(QIODevice::ReadOnly))
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+        db.setDatabaseName(path);
+        QFile schema(QStringLiteral(":/kavro.sql"));
+        if (!db.open() || !schema.open(QIODevice::ReadOnly))
+            qFatal("The database could not be built");
+        QStringList statements = QString::fromUtf8(schema.readAll()).split(QLatin1Char(';'));
+        statements << QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+            "INSERT INTO DepthRest (Date, Place, Author, Other, TA, TF, B2, CB, SS, K, H) "
+            "SELECT '2024-05-01', 'Shallow Water Area ' || i, 'Captain N.N', 'Stored case ' || i || char(10) || "
+            "'second line', '10.50', '10.20', '32.20', '0.80', '16', '0.5', '14' FROM n WHERE %1 > 0").arg(count);
+        for (const QString &statement : std::as_const(statements))
+            if (!statement.trimmed().isEmpty() && !QSqlQuery(db).exec(statement))
                 qFatal("The database could not be built");
-            const QString cases = QStringLiteral(
-                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-                "INSERT INTO DepthRest (Date, Place, Author, Other, TA, TF, B2, CB, SS, K, H) "
-                "SELECT '2024-05-01', 'Shallow Water Area ' || i, 'Captain N.N', 'Stored case ' || i || char(10) || "
-                "'second line', '10.50', '10.20', '32.20', '0.80', '16', '0.5', '14' FROM n WHERE %1 > 0").arg(count);
-            QSqlQuery query(db);
-            const QStringList statements = QString::fromUtf8(schema.readAll()).split(QLatin1Char(';')) << cases;
-            for (const QString &statement : statements)
-                if (!statement.trimmed().isEmpty() && !query.exec(statement))
-                    qFatal("The database could not be built");
-        }
-        QSqlDatabase::removeDatabase(path);
+        db.close();
     }
     // The depth-restricted page, shown and painted as the user sees it, which reads the rows the grid shows.
     std::unique_ptr<DatabasePage> open()

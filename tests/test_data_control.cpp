@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QToolButton>
@@ -100,8 +101,8 @@ private slots:
     void orderOfAddingAndWholeTable()
     {
         ArchiveFixture f;
-        QVERIFY(QSqlQuery(f.db).exec("INSERT INTO DepthRest (Teller, Date, Place) VALUES "
-                                     "(7, '2024-05-01', 'seven'), (3, '2024-05-01', 'three'), (5, '2024-05-01', 'five')"));
+        QVERIFY(QSqlQuery(f.db).exec("INSERT INTO DepthRest (Teller, Date, Place) VALUES (7, '2024-05-01', 'seven'), "
+                                     "(3, '2024-05-01', 'three'), (5, '2024-05-01', 'five')"));
         QStringList places;
         for (int i = 1; i <= 700; ++i)
             places << QString("Place %1").arg(i);
@@ -167,8 +168,8 @@ private slots:
         QCOMPARE(page.DBGrid1->currentIndex().row(), 0);
     }
 
-    // A new record shows its Teller and today's date at once, joins the table only when saved,
-    // and is dropped when left without an edit.
+    // Add shows a new record with its Teller, today's date and the page's defaults at once; it
+    // joins the table only when saved, and is dropped when left without an edit.
     void recordBeingAdded()
     {
         ArchiveFixture f;
@@ -182,16 +183,19 @@ private slots:
         connect(page.Data1, &DataControl::Validate, this, [&during] {
             during << (QApplication::overrideCursor() ? QApplication::overrideCursor()->shape() : Qt::ArrowCursor);
         });
-        page.Data1->addNew();
+        QTest::mouseClick(page.cmdAdd, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), page.Place);
         // Numbers of removed records are not given again.
-        QCOMPARE((QStringList{page.Teller->text(), page.Date->text()}),
-                 (QStringList{"4", QDate::currentDate().toString("yyyy-MM-dd")}));
-        QCOMPARE(page.Data1->absolutePosition(), 2);
+        const QString today = QDate::currentDate().toString("yyyy-MM-dd");
+        QCOMPARE((QStringList{page.Teller->text(), page.Date->text(), page.Place->text(), page.Author->text()}),
+                 (QStringList{"4", today, "Shallow Water Area A", "Captain N.N"}));
+        QCOMPARE(page.Data1->caption(), QString("Record: 3"));
         QCOMPARE(page.DBGrid1->model()->rowCount(), 3);
         QCOMPARE(f.stored(Depth, "Place"), (QStringList{"A", "B"}));
         page.Place->setText("New");
         QVERIFY(page.Data1->updateRecord());
         QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(page.Data1->lastModified(), QVariant(qint64(4)));
         QCOMPARE(f.stored(Depth, "Teller"), (QStringList{"1", "2", "4"}));
         page.Data1->addNew();
         page.Data1->moveFirst();

@@ -1,6 +1,6 @@
 // The database pages and their delete confirmations over a real database file: the default
-// record and when the Place box adds it, the checks of Update and Close, Retrieve, Add, Delete,
-// the record caption, and a database file that fails.
+// record and when the Place box adds it, the checks of Update and Close, Retrieve, Delete, the
+// record caption, and a database file that fails.
 #include "archive/delete_confirmation.h"
 #include "support/archive_fixture.h"
 
@@ -86,10 +86,13 @@ private slots:
         QTest::addColumn<bool>("update");
         QTest::addColumn<Texts>("boxes");
         QTest::addColumn<QString>("message");
-        QTest::newRow("update, no date, no place") << true << Texts{{"Date", ""}, {"Place", ""}} << "A value is required in the Date field.";
+        QTest::newRow("update, no date, no place")
+            << true << Texts{{"Date", ""}, {"Place", ""}} << "A value is required in the Date field.";
         QTest::newRow("update, blank author") << true << Texts{{"Place", "Kiel"}, {"Author", " "}} << "";
-        QTest::newRow("close, no place, no author") << false << Texts{{"Place", ""}, {"Author", ""}} << "A text is required in the Area field.";
-        QTest::newRow("close, no author") << false << Texts{{"Place", "Kiel"}, {"Author", ""}} << "A text is required in the Author field.";
+        QTest::newRow("close, no place, no author")
+            << false << Texts{{"Place", ""}, {"Author", ""}} << "A text is required in the Area field.";
+        QTest::newRow("close, no author")
+            << false << Texts{{"Place", "Kiel"}, {"Author", ""}} << "A text is required in the Author field.";
         QTest::newRow("close, no date") << false << Texts{{"Date", ""}, {"Place", "Kiel"}} << "";
     }
     void recordChecks()
@@ -125,25 +128,9 @@ private slots:
         for (const QString &name : input.fieldNames())
             QCOMPARE(page.valueBox(name)->text(), QString(name == "W" ? "0" : ""));
         QCOMPARE(f.messageTexts(), QStringList{"Cannot use retrieve on record with data."});
-        QVERIFY(f.platform.messages.first().icon == MessageIcon::Stop && f.platform.messages.first().title == " ");
+        QVERIFY(f.platform.messages.first().icon == MessageIcon::Stop);
+        QCOMPARE(f.platform.messages.first().title, QString(" "));
         QCOMPARE(page.Other->toPlainText(), QString("notes"));
-    }
-
-    // Add starts a record with today's date and the defaults, stored only by Update.
-    void addThenUpdate()
-    {
-        ArchiveFixture f;
-        DatabasePage &page = f.openDatabase(DepthRestricted, {"A", "B", "C"});
-        QTest::mouseClick(page.cmdAdd, Qt::LeftButton);
-        QCOMPARE(QApplication::focusWidget(), page.Place);
-        QCOMPARE((QStringList{page.Date->text(), page.Place->text(), page.Author->text()}),
-                 (QStringList{today, "Shallow Water Area A", "Captain N.N"}));
-        QCOMPARE(f.stored(DepthRestricted, "Place").size(), 3);
-        page.Place->setText("Kiel");
-        QTest::mouseClick(page.cmdUpdate, Qt::LeftButton);
-        QCOMPARE(f.stored(DepthRestricted, "Place"), (QStringList{"A", "B", "C", "Kiel"}));
-        QCOMPARE(page.Data1->caption(), QString("Record: 4"));
-        QCOMPARE(page.Place->text(), QString("Kiel"));
     }
 
     void deleteRecord_data()

@@ -43,7 +43,7 @@ DatabasePage &ArchiveFixture::openDatabase(WaterwayKind kind, const QStringList 
     query.prepare(QStringLiteral("INSERT INTO %1 (Date, Place, Author) VALUES ('2024-05-01', ?, 'Mate')")
                       .arg(databaseDesign(kind).table));
     query.addBindValue(places);
-    // One transaction for the lot; a test holding a lock has stored its records already.
+    // With nothing to store the file is left alone: a test may hold a lock on it by now.
     if (!places.isEmpty() && !query.execBatch())
         qFatal("%s", qPrintable(query.lastError().text()));
     input(kind).Show();
