@@ -67,8 +67,8 @@ struct Program
     Forms forms{runtime, RegionalNumbers(), AppPaths{path, QString()}};
 };
 
-std::unique_ptr<Program> full;
-std::unique_ptr<Program> empty;
+Program *full = nullptr;
+Program *empty = nullptr;
 
 void medianOfFive(benchmark::internal::Benchmark *benchmark)
 {
@@ -174,12 +174,12 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    full = std::make_unique<Program>(QStringLiteral("full.db"), 100000);
-    empty = std::make_unique<Program>(QStringLiteral("empty.db"), 0);
+    Program withCases(QStringLiteral("full.db"), 100000);
+    Program withoutCases(QStringLiteral("empty.db"), 0);
+    full = &withCases;
+    empty = &withoutCases;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    full.reset();
-    empty.reset();
     return 0;
 }
