@@ -1,129 +1,85 @@
 // A database page over 100,000 stored cases must feel as quick as one over a few: opening,
 // stepping to the last record, saving and deleting, and what the open table costs in memory.
-#include "archive/data_control.h"
+#include "archive/database_page.h"
+#include "forms/forms.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QSqlDatabase>
+#include <QPushButton>
 #include <QSqlQuery>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
-#include <QVBoxLayout>
 #include <benchmark/benchmark.h>
 
-#include <unistd.h>
-
-#include <memory>
+#include <malloc.h>
 
 using namespace kavro;
 
 namespace {
 
-constexpr int kCases = 100000;
-const QString kTable = QStringLiteral("DepthRest");
-
-// Builds a database file from the program's schema holding `cases` stored cases.
-QString buildDatabase(const QTemporaryDir &folder, const QString &name, int cases)
+// A desktop that shows nothing: a message box would stop the run.
+class SilentPlatform : public Platform
 {
-    const QString path = folder.filePath(name);
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(path);
-        db.open();
-        QSqlQuery query(db);
-        QFile schema(QStringLiteral(":/kavro.sql"));
-        schema.open(QIODevice::ReadOnly);
-        for (const QString &statement : QString::fromUtf8(schema.readAll()).split(QLatin1Char(';')))
-            if (!statement.trimmed().isEmpty() && !query.exec(statement))
-                qFatal("The schema did not build");
-        db.transaction();
-        query.prepare(QStringLiteral("INSERT INTO DepthRest (Date, Place, Author, Other, TA, TF, B2, CB, SS, K, H) "
-                                     "VALUES (?, ?, 'Captain N.N', ?, '10.50', '10.20', '32.20', '0.80', '16', '0.5', '14')"));
-        for (int i = 1; i <= cases; ++i) {
-            query.addBindValue(QStringLiteral("2024-05-01"));
-            query.addBindValue(QStringLiteral("Shallow Water Area %1").arg(i));
-            query.addBindValue(QStringLiteral("Stored case %1\nsecond line").arg(i));
-            query.exec();
-        }
-        db.commit();
-    }
-    QSqlDatabase::removeDatabase(name);
-    return path;
-}
-
-// Built once before the measurements, in a folder that lasts the run.
-QTemporaryDir folder;
-const QString &fullDatabase()
-{
-    static const QString path = buildDatabase(folder, QStringLiteral("full.db"), kCases);
-    return path;
-}
-const QString &emptyDatabase()
-{
-    static const QString path = buildDatabase(folder, QStringLiteral("empty.db"), 0);
-    return path;
-}
-
-// The page in small: boxes for every column, the grid and the control along the bottom.
-struct Page
-{
-    explicit Page(const QString &path)
-    {
-        auto *layout = new QVBoxLayout(&window);
-        for (const QString &column : {"Teller", "Date", "Place", "Author", "TA", "TF", "B2", "CB", "SS", "K", "H"}) {
-            auto *box = new QLineEdit(&window);
-            layout->addWidget(box);
-            Data1->bind(box, column);
-            boxes.insert(column, box);
-        }
-        boxes["Place"]->setMaxLength(50);
-        boxes["Author"]->setMaxLength(30);
-        layout->addWidget(Other);
-        layout->addWidget(DBGrid1);
-        layout->addWidget(Data1);
-        Data1->bind(Other, QStringLiteral("Other"));
-        Data1->bindGrid(DBGrid1, {"Date", "Place", "Author"}, {"Date", "Location", "Responsible"});
-        window.resize(625, 420);
-        Data1->setDatabaseName(path);
-        Data1->setRecordSource(kTable);
-        Data1->open();
-        window.show();
-        shown();
-    }
-    // Painted as the user sees it, which reads the rows the grid shows.
-    void shown() { window.repaint(); }
-    void click(const char *button) { Data1->findChild<QToolButton *>(button)->click(); }
-
-    QWidget window;
-    QHash<QString, QLineEdit *> boxes;
-    QPlainTextEdit *Other = new QPlainTextEdit(&window);
-    QTableView *DBGrid1 = new QTableView(&window);
-    DataControl *Data1 = new DataControl(&window);
+public:
+    void showMessage(MessageIcon, const QString &, const QString &, QWidget *) override {}
+    bool startDetached(const QString &, const QStringList &) override { return false; }
+    bool printImage(const QImage &, const QString &) override { return false; }
+    void end() override {}
 };
+
+// The program over a database file built from the program's schema holding `cases` stored cases.
+struct Program
+{
+    Program(const QString &file, int count) : path(folder.filePath(file))
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+        db.setDatabaseName(path);
+        QFile schema(QStringLiteral(":/kavro.sql"));
+        if (!db.open() || !schema.open(QIODevice::ReadOnly))
+            qFatal("The database could not be built");
+        QStringList statements = QString::fromUtf8(schema.readAll()).split(QLatin1Char(';'));
+        statements << QStringLiteral(
+            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+            "INSERT INTO DepthRest (Date, Place, Author, Other, TA, TF, B2, CB, SS, K, H) "
+            "SELECT '2024-05-01', 'Shallow Water Area ' || i, 'Captain N.N', 'Stored case ' || i || char(10) || "
+            "'second line', '10.50', '10.20', '32.20', '0.80', '16', '0.5', '14' FROM n WHERE %1 > 0").arg(count);
+        for (const QString &statement : std::as_const(statements))
+            if (!statement.trimmed().isEmpty() && !QSqlQuery(db).exec(statement))
+                qFatal("The database could not be built");
+        db.close();
+    }
+    // The depth-restricted page, shown and painted as the user sees it, which reads the rows the grid shows.
+    std::unique_ptr<DatabasePage> open()
+    {
+        auto page = std::make_unique<DatabasePage>(forms, WaterwayKind::DepthRestricted);
+        page->Show();
+        page->repaint();
+        return page;
+    }
+
+    static inline QTemporaryDir folder;
+    const QString path;
+    SilentPlatform platform;
+    FormRuntime runtime{platform};
+    Forms forms{runtime, RegionalNumbers(), AppPaths{path, QString()}};
+};
+
+Program *full = nullptr;
+Program *empty = nullptr;
 
 void medianOfFive(benchmark::internal::Benchmark *benchmark)
 {
     benchmark->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 }
 
-long residentKilobytes()
-{
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.size() > 1 ? fields[1].toLong() * (sysconf(_SC_PAGESIZE) / 1024) : 0;
-}
-
 void openToFirstRecord(benchmark::State &state)
 {
     for (auto _ : state) {
-        auto page = std::make_unique<Page>(fullDatabase());
-        if (page->boxes["Place"]->text() != QLatin1String("Shallow Water Area 1"))
+        auto page = full->open();
+        if (page->Place->text() != QLatin1String("Shallow Water Area 1"))
             state.SkipWithError("the first record is not shown");
         state.PauseTiming();
         page.reset();
@@ -134,21 +90,19 @@ BENCHMARK(openToFirstRecord)->Apply(medianOfFive);
 
 void moveLast(benchmark::State &state, bool byGrid)
 {
-    Page page(fullDatabase());
+    auto page = full->open();
     for (auto _ : state) {
         // From a freshly opened table, so no row of the last block has been read yet.
         state.PauseTiming();
-        page.Data1->refresh();
-        page.DBGrid1->setFocus();
+        page->Data1->refresh();
         state.ResumeTiming();
-        if (byGrid) {
-            QKeyEvent press(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
-            QApplication::sendEvent(page.DBGrid1, &press);
-        } else {
-            page.click("Last");
-        }
-        page.shown();
-        if (page.Data1->absolutePosition() != page.Data1->recordCount() - 1)
+        QKeyEvent ctrlEnd(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+        if (byGrid)
+            QApplication::sendEvent(page->DBGrid1, &ctrlEnd);
+        else
+            page->Data1->findChild<QToolButton *>(QStringLiteral("Last"))->click();
+        page->repaint();
+        if (page->Data1->absolutePosition() != page->Data1->recordCount() - 1)
             state.SkipWithError("the last record is not current");
     }
 }
@@ -156,53 +110,60 @@ void moveLast(benchmark::State &state, bool byGrid)
 BENCHMARK_CAPTURE(moveLast, strip, false)->Apply(medianOfFive)->Iterations(40);
 BENCHMARK_CAPTURE(moveLast, ctrlEndInGrid, true)->Apply(medianOfFive)->Iterations(40);
 
+// Add puts in the page's default record; Update saves it and makes it current again.
 void addThenUpdate(benchmark::State &state)
 {
-    Page page(fullDatabase());
+    auto page = full->open();
     for (auto _ : state) {
-        page.Data1->addNew();
-        page.boxes["Place"]->setText(QStringLiteral("Shallow Water Area A"));
-        page.boxes["Author"]->setText(QStringLiteral("Captain N.N"));
-        page.Data1->updateRecord();
-        page.Data1->setBookmark(page.Data1->lastModified());
-        page.shown();
-        if (page.Data1->absolutePosition() != page.Data1->recordCount() - 1)
-            state.SkipWithError("the saved record is not current");
+        const int stored = page->Data1->recordCount();
+        page->cmdAdd->click();
+        page->cmdUpdate->click();
+        page->repaint();
+        if (page->Data1->recordCount() != stored + 1 || page->Data1->absolutePosition() != stored)
+            state.SkipWithError("the added record is not saved and current");
     }
 }
 BENCHMARK(addThenUpdate)->Apply(medianOfFive);
 
 void deleteThenMoveFirst(benchmark::State &state)
 {
-    Page page(fullDatabase());
+    auto page = full->open();
     for (auto _ : state) {
         state.PauseTiming();
-        page.DBGrid1->setCurrentIndex(page.DBGrid1->model()->index(page.Data1->recordCount() / 2, 0));
+        const int stored = page->Data1->recordCount();
+        page->DBGrid1->setCurrentIndex(page->DBGrid1->model()->index(stored / 2, 0));
         state.ResumeTiming();
-        page.Data1->deleteCurrent();
-        page.Data1->moveFirst();
-        page.shown();
-        if (page.Data1->absolutePosition() != 0)
-            state.SkipWithError("the first record is not current");
+        page->Data1->deleteCurrent();
+        page->Data1->moveFirst();
+        page->repaint();
+        if (page->Data1->recordCount() != stored - 1 || page->Data1->absolutePosition() != 0)
+            state.SkipWithError("the record is not deleted or the first one not current");
     }
 }
 BENCHMARK(deleteThenMoveFirst)->Apply(medianOfFive);
 
+// Heap in use: unlike the resident size it does not hide what reuses memory freed earlier in the run.
+double heapMegabytes()
+{
+    const struct mallinfo2 heap = mallinfo2();
+    return double(heap.uordblks + heap.hblkhd) / (1024.0 * 1024.0);
+}
+
 void memoryOverEmptyTable(benchmark::State &state)
 {
     // The first window of the program loads styles and fonts; that is no cost of the table.
-    Page(emptyDatabase()).shown();
+    empty->open();
     for (auto _ : state) {
-        const long before = residentKilobytes();
-        Page empty(emptyDatabase());
-        const long withEmpty = residentKilobytes();
-        Page full(fullDatabase());
-        full.click("Last");
-        full.shown();
-        const long withFull = residentKilobytes();
-        state.counters["emptyPageMB"] = double(withEmpty - before) / 1024.0;
-        state.counters["fullPageMB"] = double(withFull - withEmpty) / 1024.0;
-        state.counters["overEmptyMB"] = double((withFull - withEmpty) - (withEmpty - before)) / 1024.0;
+        const double before = heapMegabytes();
+        auto overEmpty = empty->open();
+        const double withEmpty = heapMegabytes();
+        auto overFull = full->open();
+        overFull->Data1->moveLast();
+        overFull->repaint();
+        const double withFull = heapMegabytes();
+        state.counters["emptyPageMB"] = withEmpty - before;
+        state.counters["fullPageMB"] = withFull - withEmpty;
+        state.counters["overEmptyMB"] = (withFull - withEmpty) - (withEmpty - before);
     }
 }
 BENCHMARK(memoryOverEmptyTable)->Iterations(1)->Unit(benchmark::kMillisecond);
@@ -213,8 +174,10 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    fullDatabase();
-    emptyDatabase();
+    Program withCases(QStringLiteral("full.db"), 100000);
+    Program withoutCases(QStringLiteral("empty.db"), 0);
+    full = &withCases;
+    empty = &withoutCases;
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
