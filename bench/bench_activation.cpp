@@ -1,12 +1,13 @@
 // What a results page does on every activation: draw the graph of a typical case, and compute and
 // draw a case near the graph's limits.
 // A page must redraw at once when the user comes back to it.
+#include "bench/silent_platform.h"
+#include "compute/kavro_computation.h"
+#include "core/regional_numbers.h"
 #include "forms/drawing_surface.h"
 #include "forms/font_faces.h"
 #include "forms/form_runtime.h"
 #include "forms/forms.h"
-#include "core/regional_numbers.h"
-#include "compute/kavro_computation.h"
 #include "results/kavro_graph.h"
 #include "results/results_page.h"
 
@@ -18,16 +19,6 @@ using namespace kavro;
 namespace {
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
-
-// A desktop that shows, starts and prints nothing.
-class SilentPlatform : public Platform
-{
-public:
-    void showMessage(MessageIcon, const QString &, const QString &, QWidget *) override {}
-    void startProgram(const QString &, const QStringList &, std::function<void()>) override {}
-    bool printImage(const QImage &, const QString &) override { return false; }
-    void end() override {}
-};
 
 void drawGraph(benchmark::State &state)
 {

@@ -1,6 +1,7 @@
 // A database page over 100,000 stored cases must feel as quick as one over a few: opening,
 // stepping to the last record, saving and deleting, and what the open table costs in memory.
 #include "archive/database_page.h"
+#include "bench/silent_platform.h"
 #include "forms/forms.h"
 
 #include <QApplication>
@@ -19,16 +20,6 @@
 using namespace kavro;
 
 namespace {
-
-// A desktop that shows nothing: a message box would stop the run.
-class SilentPlatform : public Platform
-{
-public:
-    void showMessage(MessageIcon, const QString &, const QString &, QWidget *) override {}
-    bool startDetached(const QString &, const QStringList &) override { return false; }
-    bool printImage(const QImage &, const QString &) override { return false; }
-    void end() override {}
-};
 
 // The program over a database file built from the program's schema holding `cases` stored cases.
 struct Program
