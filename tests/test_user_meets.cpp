@@ -1,5 +1,6 @@
-// What a user meets first: a database page's close box, the manual without a viewer, and the
-// default button and the focus visible from the first show. Other close boxes: test_navigation.
+// What a user meets first: a database page's close box, the manual without a viewer, where windows
+// open, the data frames' line, and the default button and the focus visible from the first show.
+// Other close boxes: test_navigation.
 #include "archive/delete_confirmation.h"
 #include "forms/qt_platform.h"
 #include "support/archive_fixture.h"
@@ -7,6 +8,7 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QStyleOption>
 
 using namespace kavro;
@@ -120,6 +122,53 @@ private slots:
         option.initFrom(QApplication::focusWidget());
         QVERIFY(option.state & QStyle::State_HasFocus);
         QVERIFY(option.state & QStyle::State_KeyboardFocusChange);
+    }
+    // Centred on the screen the first time, also when the first activation sizes the window; then
+    // where the user left it. The frame is reckoned as the designed 8 by 30 pixels.
+    void placement_data()
+    {
+        QTest::addColumn<QSize>("sizeOnActivation");
+        QTest::newRow("window of fixed size") << QSize(300, 200);
+        QTest::newRow("window sized by its first activation") << QSize(755, 530);
+    }
+    void placement()
+    {
+        QFETCH(QSize, sizeOnActivation);
+        QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
+        NavigationFixture program;
+        struct Sizing : Form
+        {
+            using Form::Form;
+            void Form_Activate() override { resize(size); }
+            QSize size;
+        } window(program.runtime, "Window", "Window");
+        window.resize(300, 200);
+        window.size = sizeOnActivation;
+        window.Show();
+        const QSize outer = sizeOnActivation + QSize(8, 30);
+        QCOMPARE(window.pos(), QPoint((800 - outer.width()) / 2, (800 - outer.height()) / 2));
+        window.move(40, 50);
+        window.Hide();
+        window.Show();
+        QCOMPARE(window.pos(), QPoint(40, 50));
+    }
+
+    // A data frame's line runs through the middle of its heading, which stands at the designed frame
+    // top (3720 twips, 248 pixels), and above every box of the frame; the channel page's width box
+    // sits closest under it.
+    void dataFrameLineThroughItsHeading()
+    {
+        NavigationFixture program;
+        Form &form = program.forms->form(FormId::Condition3);
+        for (const QString frame : {"ShipFrame", "WaterwayFrame"}) {
+            const QWidget *heading = form.findChild<QWidget *>(frame + "Heading");
+            const int headingTop = heading->mapTo(&form, QPoint()).y();
+            const int line = form.findChild<QWidget *>(frame + "Border")->mapTo(&form, QPoint()).y();
+            QCOMPARE(headingTop, 248);
+            QVERIFY2(qAbs(line - (headingTop + heading->height() / 2)) <= 1, qPrintable(QString::number(line)));
+            for (const QLineEdit *box : form.findChildren<QLineEdit *>())
+                QVERIFY(box->y() > line + 1);
+        }
     }
 };
 
