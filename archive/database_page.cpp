@@ -7,6 +7,7 @@
 #include "forms/font_faces.h"
 #include "forms/form_runtime.h"
 #include "forms/forms.h"
+#include "input/check_messages.h"
 #include "input/check_steps.h"
 #include "input/condition_page.h"
 
@@ -413,9 +414,7 @@ void DatabasePage::OK_Click()
 
 FieldTexts DatabasePage::boxTexts() const
 {
-    FieldTexts texts{{QStringLiteral("Date"), Date->text()},
-                     {QStringLiteral("Place"), Place->text()},
-                     {QStringLiteral("Author"), Author->text()}};
+    FieldTexts texts{{kDateBox, Date->text()}, {kPlaceBox, Place->text()}, {kAuthorBox, Author->text()}};
     for (auto it = m_valueBoxes.cbegin(); it != m_valueBoxes.cend(); ++it)
         texts.insert(it.key(), it.value()->text());
     return texts;
@@ -423,12 +422,7 @@ FieldTexts DatabasePage::boxTexts() const
 
 bool DatabasePage::passes(const CheckPlan &plan)
 {
-    const CheckOutcome outcome = runCheck(plan, boxTexts(), m_forms.numbers());
-    for (const CheckMessage &message : outcome.messages) {
-        const QString title = message.title == MessageTitle::Program ? kProgramTitle : QStringLiteral(" ");
-        runtime().message(MessageIcon::Stop, title, message.text);
-    }
-    return outcome.accepted;
+    return showCheck(runtime(), plan, boxTexts(), m_forms.numbers());
 }
 
 void DatabasePage::Data1_Reposition()

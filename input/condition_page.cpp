@@ -5,6 +5,7 @@
 #include "forms/font_faces.h"
 #include "forms/forms.h"
 #include "input/case_store.h"
+#include "input/check_messages.h"
 
 #include <QFocusEvent>
 #include <QFontMetrics>
@@ -236,12 +237,7 @@ void ConditionPage::Command2_Click()
 void ConditionPage::Command3_Click()
 {
     const FieldTexts texts = fieldTexts();
-    const CheckOutcome outcome = runCheck(inputPagePlan(m_design.kind), texts, m_forms.numbers());
-    for (const CheckMessage &message : outcome.messages) {
-        const QString title = message.title == MessageTitle::Program ? kProgramTitle : QStringLiteral(" ");
-        runtime().message(MessageIcon::Stop, title, message.text);
-    }
-    if (!outcome.accepted)
+    if (!showCheck(runtime(), inputPagePlan(m_design.kind), texts, m_forms.numbers()))
         return;
     storeCase(m_design.kind, texts, m_forms.numbers(), m_forms.activeCase());
     if (m_design.hidesForResults)
