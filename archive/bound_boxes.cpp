@@ -1,21 +1,54 @@
 // The boxes of a page bound to the columns of its current record.
 #include "archive/bound_boxes.h"
 
+#include "archive/stored_text.h"
+
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTextCursor>
 
 namespace kavro {
 
+namespace {
+
+// Takes out of a multi-line box what its field must not hold; true when the box changed.
+bool keepStoredText(QPlainTextEdit *box)
+{
+    const QString text = box->toPlainText();
+    int position = box->textCursor().position();
+    const QString kept = storedText(text, TextLines::Many, 0, &position);
+    if (kept == text)
+        return false;
+    // One undo step with the paste that brought the characters in.
+    QTextCursor cursor(box->document());
+    cursor.joinPreviousEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.insertText(kept);
+    cursor.endEditBlock();
+    cursor.setPosition(position);
+    box->setTextCursor(cursor);
+    return true;
+}
+
+} // namespace
+
 void BoundBoxes::bind(QLineEdit *box, const QString &column)
 {
+    if (!qobject_cast<const StoredTextValidator *>(box->validator()))
+        box->setValidator(new StoredTextValidator(0, box));
     m_bindings.append({box, column, box->text()});
     connect(box, &QLineEdit::textChanged, this, [this, column](const QString &text) { emit textEdited(column, text); });
 }
 
 void BoundBoxes::bind(QPlainTextEdit *box, const QString &column)
 {
+    keepStoredText(box);
     m_bindings.append({box, column, box->toPlainText()});
-    connect(box, &QPlainTextEdit::textChanged, this, [this, column, box] { emit textEdited(column, box->toPlainText()); });
+    connect(box, &QPlainTextEdit::textChanged, this, [this, column, box] {
+        // Cleaning the box changes its text again, and that change is the one reported.
+        if (!keepStoredText(box))
+            emit textEdited(column, box->toPlainText());
+    });
 }
 
 QString BoundBoxes::textOf(const QWidget *box)
@@ -83,9 +116,11 @@ bool BoundBoxes::setText(const QString &column, const QString &text)
 int BoundBoxes::maxLength(const QString &column) const
 {
     for (const Binding &binding : m_bindings) {
-        if (const auto *line = qobject_cast<const QLineEdit *>(binding.box.data());
-            line && binding.column == column && line->maxLength() < 32767)
-            return line->maxLength();
+        const auto *line = qobject_cast<const QLineEdit *>(binding.box.data());
+        if (line && binding.column == column) {
+            if (const auto *rule = qobject_cast<const StoredTextValidator *>(line->validator()))
+                return rule->limit();
+        }
     }
     return 0;
 }

@@ -31,7 +31,9 @@ public:
 
     bool isBound(const QString &column) const;
     bool setText(const QString &column, const QString &text);
-    // The most characters the column's box takes; 0 when no box limits it.
+    // The most characters the column's box takes, as the table counts them; 0 when no box limits
+    // it. A line box keeps to its own StoredTextValidator's limit; binding gives one without a
+    // limit to a box that has none, so that no bound box takes control characters.
     int maxLength(const QString &column) const;
 
 signals:

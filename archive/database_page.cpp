@@ -2,6 +2,7 @@
 #include "archive/database_page.h"
 
 #include "archive/database_design.h"
+#include "archive/stored_text.h"
 #include "core/case_fields.h"
 #include "forms/client_placement.h"
 #include "forms/font_faces.h"
@@ -166,14 +167,14 @@ void DatabasePage::createGeneralFrame()
     // Location first, so that the eye reads the boxes in the order Tab visits them.
     label(QStringLiteral("LabelPlace"), QStringLiteral("Location"), 2 * kMargin, row1, kGeneralBoxLeft);
     Place = box(QStringLiteral("Place"), kGeneralBoxLeft, row1, boxRight - kGeneralBoxLeft);
-    Place->setMaxLength(50);
+    Place->setValidator(new StoredTextValidator(50, Place));
     Place->installEventFilter(this);
     label(QStringLiteral("LabelDate"), m_design.dateLabel, 2 * kMargin, row2, kGeneralBoxLeft);
     Date = box(QStringLiteral("Date"), kGeneralBoxLeft, row2, kDateBoxWidth);
     Date->setEnabled(false);
     label(QStringLiteral("LabelAuthor"), QStringLiteral("Responsible"), kAuthorLabelLeft, row2, kAuthorBoxLeft);
     Author = box(QStringLiteral("Author"), kAuthorBoxLeft, row2, boxRight - kAuthorBoxLeft);
-    Author->setMaxLength(30);
+    Author->setValidator(new StoredTextValidator(30, Author));
     Teller = box(QStringLiteral("Teller"), kGeneralBoxLeft, row2, kDateBoxWidth);
     Teller->setVisible(false);
 }

@@ -1,6 +1,8 @@
 // The editor of a grid cell.
 #include "archive/grid_cell_delegate.h"
 
+#include "archive/stored_text.h"
+
 #include <QLineEdit>
 
 namespace kavro {
@@ -9,8 +11,7 @@ QWidget *GridCellDelegate::createEditor(QWidget *parent, const QStyleOptionViewI
 {
     auto *editor = new QLineEdit(parent);
     editor->setFrame(false);
-    if (const int limit = m_limit ? m_limit(index.column()) : 0; limit > 0)
-        editor->setMaxLength(limit);
+    editor->setValidator(new StoredTextValidator(m_limit ? m_limit(index.column()) : 0, editor));
     return editor;
 }
 

@@ -1,5 +1,5 @@
-// The editor of a grid cell: a line box that takes no more characters than the box bound to the
-// same column on the page.
+// The editor of a grid cell: a line box that takes no control characters, and no more characters
+// than the box bound to the same column on the page.
 #pragma once
 
 #include <QStyledItemDelegate>

@@ -1,10 +1,11 @@
 // The data control of a database page over a real database file: texts that come back from the
-// file as they were typed, the grid's cells, the order of the records, saving on leaving a record
-// and the record being added.
+// file as they were typed, what a box or a grid cell keeps of a pasted text, the order of the
+// records, saving on leaving a record and the record being added.
 #include "archive/stored_text.h"
 #include "support/archive_fixture.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDate>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -87,46 +88,59 @@ private slots:
         QCOMPARE(storedText(text, many ? TextLines::Many : TextLines::One, limit, cursor < 0 ? nullptr : &cursor), stored);
     }
 
-    // A cell takes no more than its box and a Date cell only a date; the edit is saved on leaving.
-    void gridCells_data()
+    // What is pasted into a box or a grid cell is stored as the box shows it: valid text, cut only
+    // between whole characters, no control characters (Other keeps lines and tabs). A Date cell
+    // takes only a date.
+    void pastedTexts_data()
     {
-        QTest::addColumn<int>("column");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("kept");
+        QTest::addColumn<QString>("box");   // a box's name, or "grid " and the cell's column
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("stored");
         QTest::addColumn<QStringList>("messages");
+        const QString a29(29, 'a');
         const QString date = QStringLiteral("2024-05-01");
         const auto refused = [&](const QString &typed) {
             return QStringList{kError + '"' + typed + "\" is not a date; the Date takes a date as yyyy-MM-dd."};
         };
-        QTest::newRow("Location beyond 50") << 1 << QString(60, 'x') << QString(50, 'x') << QStringList();
-        QTest::newRow("Responsible beyond 30") << 2 << QString(40, 'x') << QString(30, 'x') << QStringList();
-        QTest::newRow("ISO date") << 0 << "2023-12-31" << "2023-12-31" << QStringList();
-        QTest::newRow("regional form") << 0 << "31.12.2023" << date << refused("31.12.2023");
-        QTest::newRow("no such day") << 0 << "2023-02-29" << date << refused("2023-02-29");
-        QTest::newRow("empty") << 0 << "" << date << refused("");
+        QTest::newRow("emoji at Location's limit") << "Place" << QString(49, 'a') + "😀" << QString(49, 'a') + "😀"
+                                                   << QStringList();
+        QTest::newRow("emoji at Responsible's limit") << "grid Author" << a29 + "😀x" << a29 + "😀" << QStringList();
+        QTest::newRow("line breaks") << "Place" << "x\ny\r\nz" << "x y z" << QStringList();
+        QTest::newRow("NUL") << "Place" << QString::fromUtf16(u"ab\0cd", 5) << "abcd" << QStringList();
+        QTest::newRow("tab, ESC and DEL in a value") << "TA" << "1\t2\x1b" "3\x7f" << "123" << QStringList();
+        QTest::newRow("Other") << "Other" << QString::fromUtf16(u"a\tb\r\nc\0d\x1b", 9) << "a\tb\ncd"
+                               << QStringList();
+        QTest::newRow("ISO date") << "grid Date" << "2023-12-31" << "2023-12-31" << QStringList();
+        QTest::newRow("regional form") << "grid Date" << "31.12.2023" << date << refused("31.12.2023");
+        QTest::newRow("no such day") << "grid Date" << "2023-02-29" << date << refused("2023-02-29");
+        QTest::newRow("empty") << "grid Date" << "" << date << refused("");
     }
-    void gridCells()
+    void pastedTexts()
     {
-        QFETCH(int, column);
-        QFETCH(QString, typed);
-        QFETCH(QString, kept);
+        QFETCH(QString, box);
+        QFETCH(QString, pasted);
+        QFETCH(QString, stored);
         QFETCH(QStringList, messages);
         ArchiveFixture f;
-        DatabasePage &page = f.openDatabase(Depth, {"A", "B"});
-        const QModelIndex cell = page.DBGrid1->model()->index(0, column);
-        page.DBGrid1->setCurrentIndex(cell);
-        page.DBGrid1->edit(cell);
-        auto *editor = qobject_cast<QLineEdit *>(page.DBGrid1->indexWidget(cell));
-        QVERIFY(editor);
-        editor->clear();
-        QTest::keyClicks(editor, typed);
-        QTest::keyClick(editor, Qt::Key_Return);
+        DatabasePage &page = f.openDatabase(Depth, {"A"});
+        QApplication::clipboard()->setText(pasted);
+        const bool grid = box.startsWith("grid ");
+        const QString column = box.section(' ', -1);
+        const QModelIndex cell = page.DBGrid1->model()->index(0, QStringList{"Date", "Place", "Author"}.indexOf(column));
+        if (grid)
+            page.DBGrid1->edit(cell);
+        QWidget *target = grid ? page.DBGrid1->indexWidget(cell) : page.findChild<QWidget *>(box);
+        target->setFocus();
+        QTest::keySequence(target, QKeySequence::SelectAll);
+        QTest::keySequence(target, QKeySequence::Paste);
+        if (grid)
+            QTest::keyClick(target, Qt::Key_Return);
         QCoreApplication::processEvents();    // the grid commits a cell once the key is handled
-        const QString name = QStringList{"Date", "Place", "Author"}.at(column);
-        QCOMPARE(page.findChild<QLineEdit *>(name)->text(), kept);
+        QTest::mouseClick(page.cmdUpdate, Qt::LeftButton);
         QCOMPARE(f.messageTexts(), messages);
-        click(page, "Next");
-        QCOMPARE(f.stored(Depth, name).first(), kept);
+        QCOMPARE(f.stored(Depth, "hex(" + column + ")"), QStringList{stored.toUtf8().toHex().toUpper()});
+        const auto *line = page.findChild<QLineEdit *>(column);
+        QCOMPARE(line ? line->text() : page.Other->toPlainText(), stored);
     }
 
     // Records come in the order they were added, the grid knows all of them from the start, and
