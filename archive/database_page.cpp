@@ -332,10 +332,9 @@ bool DatabasePage::startDefaultRecord()
     // A page whose table could not be opened has reported it once; it adds nothing.
     if (!Data1->isOpen())
         return false;
-    Data1->addNew();
     // When the record being left could not be saved, it stays current with the user's edits,
-    // which the defaults must not overwrite. A new record comes after every stored one.
-    if (Data1->absolutePosition() != Data1->recordCount())
+    // which the defaults must not overwrite.
+    if (!Data1->addNew())
         return false;
     Place->setText(m_design.defaultPlace);
     Author->setText(kDefaultAuthor);

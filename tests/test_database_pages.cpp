@@ -207,6 +207,10 @@ private slots:
         QTest::newRow("read-only") << "read-only" << 0 << QStringList(2, "attempt to write a readonly database") << ab;
         QTest::newRow("locked while saving") << "BEGIN IMMEDIATE" << 1 << QStringList{"database is locked"}
                                              << QStringList{"Kiel", "B"};
+        // A quoted name that the table lacks would read as a text, so the open checks the columns.
+        QTest::newRow("missing column") << "DROP COLUMN Place" << -1
+                                        << QStringList{"The table ChannCon has no column Place."} << QStringList();
+        QTest::newRow("view") << "view" << 0 << QStringList(2, "cannot modify ChannCon because it is a view") << ab;
     }
     void failingDatabase()
     {
@@ -228,6 +232,11 @@ private slots:
         }
         if (fault.startsWith("BEGIN"))
             QVERIFY(QSqlQuery(f.db).exec(fault));
+        if (fault.startsWith("DROP"))
+            QVERIFY(QSqlQuery(f.db).exec("ALTER TABLE ChannCon " + fault));
+        if (fault == "view")
+            QVERIFY(QSqlQuery(f.db).exec("ALTER TABLE ChannCon RENAME TO Cases")
+                    && QSqlQuery(f.db).exec("CREATE VIEW ChannCon AS SELECT * FROM Cases"));
         const QStringList files = QDir(f.folder.path()).entryList(QDir::Files);
 
         DatabasePage &page = f.openDatabase(Channel);
