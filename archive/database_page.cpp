@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableView>
 
 namespace kavro {
@@ -458,6 +459,16 @@ void DatabasePage::Data1_Error(int, const QString &description, int *response)
     runtime().message(MessageIcon::None, kProgramTitle, QStringLiteral("Data error event hit err:") + description);
     if (response)
         *response = 0;
+}
+
+void DatabasePage::showEvent(QShowEvent *event)
+{
+    // The table is opened when the page is created; a table that could not be opened then (a
+    // lock held for a while, a file put right since) is tried again each time the page comes back.
+    if (!event->spontaneous() && m_shownBefore && !Data1->isOpen())
+        Data1->refresh();
+    m_shownBefore = true;
+    Form::showEvent(event);
 }
 
 bool DatabasePage::eventFilter(QObject *watched, QEvent *event)
