@@ -86,10 +86,13 @@ void CaseTableModel::clear()
 
 int CaseTableModel::rowOf(qint64 teller) const
 {
-    const auto found = std::lower_bound(m_tellers.cbegin(), m_tellers.cend(), teller);
-    if (found == m_tellers.cend() || *found != teller)
-        return -1;
-    return int(found - m_tellers.cbegin());
+    const int row = firstRowFrom(teller);
+    return row < storedCount() && m_tellers.at(row) == teller ? row : -1;
+}
+
+int CaseTableModel::firstRowFrom(qint64 teller) const
+{
+    return int(std::lower_bound(m_tellers.cbegin(), m_tellers.cend(), teller) - m_tellers.cbegin());
 }
 
 void CaseTableModel::addPending()
@@ -203,63 +206,76 @@ int CaseTableModel::columnCount(const QModelIndex &parent) const
     return parent.isValid() ? 0 : int(m_columns.size());
 }
 
-const CaseTableModel::Block *CaseTableModel::block(int blockIndex) const
+QStringList CaseTableModel::storedRow(int row) const
 {
+    const int blockIndex = row / kBlockRows;
     if (const Block *cached = m_blocks.object(blockIndex))
-        return cached;
+        return cached->value(row % kBlockRows);
+    Block rows = readBlock(blockIndex);
+    const QStringList texts = rows.value(row % kBlockRows);
+    // The cache owns what it is given and may delete it at once, so nothing is read from it here.
+    m_blocks.insert(blockIndex, new Block(std::move(rows)));
+    return texts;
+}
 
+CaseTableModel::Block CaseTableModel::readBlock(int blockIndex) const
+{
     const int first = blockIndex * kBlockRows;
     const int end = std::min(storedCount(), first + kBlockRows);
-    auto *rows = new Block(end - first, QStringList(m_columns.size()));
-    if (first >= end) {
-        m_blocks.insert(blockIndex, rows);
-        return rows;
-    }
+    if (first < 0 || first >= end)
+        return {};
+    Block rows(end - first, QStringList(m_columns.size()));
+    QSqlError error;
     if (!m_blockQuery) {
         m_blockQuery.emplace(QSqlDatabase::database(m_connectionName, false));
         m_blockQuery->setForwardOnly(true);
         QStringList names;
         for (const QString &column : m_columns)
             names << sqlName(column);
-        m_blockQuery->prepare(QStringLiteral("SELECT Teller, %1 FROM %2 WHERE Teller BETWEEN ? AND ? ORDER BY Teller")
-                                  .arg(names.join(QLatin1String(", ")), sqlName(m_table)));
-    }
-    QSqlQuery &query = *m_blockQuery;
-    query.bindValue(0, m_tellers.at(first));
-    query.bindValue(1, m_tellers.at(end - 1));
-    bool ok = query.exec();
-    int row = first;
-    while (ok && query.next()) {
-        const qint64 teller = query.value(0).toLongLong();
-        // Rows another program removed meanwhile stay empty.
-        while (row < end && m_tellers.at(row) < teller)
-            ++row;
-        if (row == end)
-            break;
-        if (m_tellers.at(row) != teller)
-            continue;
-        QStringList &texts = (*rows)[row - first];
-        for (int column = 0; column < m_columns.size(); ++column)
-            texts[column] = query.value(column + 1).toString();
-        ++row;
-    }
-    ok = ok && !query.lastError().isValid();
-    const QSqlError error = query.lastError();
-    query.finish();
-    if (ok) {
-        m_fetchFailed = false;
-    } else {
-        // Shown empty until the user next moves: a file locked for a while must not make
-        // every paint wait for it again.
-        m_failedBlocks.insert(blockIndex);
-        if (!m_fetchFailed) {
-            m_fetchFailed = true;
-            // Reported after the paint that asked for the rows, never from inside it.
-            auto *self = const_cast<CaseTableModel *>(this);
-            QMetaObject::invokeMethod(self, [self, error] { emit self->fetchFailed(error); }, Qt::QueuedConnection);
+        const QString select = QStringLiteral("SELECT Teller, %1 FROM %2 WHERE Teller BETWEEN ? AND ? ORDER BY Teller");
+        if (!m_blockQuery->prepare(select.arg(names.join(QLatin1String(", ")), sqlName(m_table)))) {
+            // The engine's reason; executing the refused statement would only report its parameters.
+            error = m_blockQuery->lastError();
+            m_blockQuery.reset();
         }
     }
-    m_blocks.insert(blockIndex, rows);
+    if (m_blockQuery) {
+        QSqlQuery &query = *m_blockQuery;
+        query.bindValue(0, m_tellers.at(first));
+        query.bindValue(1, m_tellers.at(end - 1));
+        bool ok = query.exec();
+        int row = first;
+        while (ok && query.next()) {
+            const qint64 teller = query.value(0).toLongLong();
+            // Rows another program removed meanwhile stay empty.
+            while (row < end && m_tellers.at(row) < teller)
+                ++row;
+            if (row == end)
+                break;
+            if (m_tellers.at(row) != teller)
+                continue;
+            QStringList &texts = rows[row - first];
+            for (int column = 0; column < m_columns.size(); ++column)
+                texts[column] = query.value(column + 1).toString();
+            ++row;
+        }
+        if (!ok || query.lastError().isValid())
+            error = query.lastError();
+        query.finish();
+    }
+    if (!error.isValid()) {
+        m_fetchFailed = false;
+        return rows;
+    }
+    // Shown empty until the user next moves: a file locked for a while must not make every paint
+    // wait for it again.
+    m_failedBlocks.insert(blockIndex);
+    if (!m_fetchFailed) {
+        m_fetchFailed = true;
+        // Reported after the paint that asked for the rows, never from inside it.
+        auto *self = const_cast<CaseTableModel *>(this);
+        QMetaObject::invokeMethod(self, [self, error] { emit self->fetchFailed(error); }, Qt::QueuedConnection);
+    }
     return rows;
 }
 
@@ -276,8 +292,7 @@ QVariant CaseTableModel::data(const QModelIndex &index, int role) const
     }
     if (row >= storedCount())
         return QString();
-    const Block *rows = block(row / kBlockRows);
-    return rows->at(row % kBlockRows).at(index.column());
+    return storedRow(row).value(index.column());
 }
 
 bool CaseTableModel::setData(const QModelIndex &index, const QVariant &value, int role)

@@ -39,6 +39,9 @@ public:
     qint64 tellerAt(int row) const { return m_tellers.at(row); }
     // Row of a stored record, -1 when it is not in the table.
     int rowOf(qint64 teller) const;
+    // First row whose record was added no earlier than the one with this Teller; storedCount()
+    // when there is none.
+    int firstRowFrom(qint64 teller) const;
 
     // The record being added sits after the stored ones until it is saved or dropped.
     bool hasPending() const { return m_pending; }
@@ -68,7 +71,9 @@ signals:
 
 private:
     using Block = QList<QStringList>;
-    const Block *block(int blockIndex) const;
+    // The stored texts of a row, its block read first when it is not cached.
+    QStringList storedRow(int row) const;
+    Block readBlock(int blockIndex) const;
     void markRow(int row);
 
     QStringList m_columns;

@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <atomic>
 #include <functional>
+#include <limits>
 #include <optional>
 
 namespace kavro {
@@ -35,6 +36,7 @@ namespace {
 constexpr int kBusyTimeoutMs = 3000;
 const QString kTeller = QStringLiteral("Teller");
 const QString kDate = QStringLiteral("Date");
+const QString kRemoved = QStringLiteral("The record is no longer in the table: another program removed it.");
 
 std::atomic<int> connectionCount{0};
 
@@ -70,20 +72,30 @@ struct DataControl::Private
 
     void report(int number, const QString &text);
     void report(const QSqlError &error) { report(engineNumber(error), engineText(error)); }
+    // False after reporting the engine's reason for refusing the statement.
+    bool prepare(QSqlQuery &query, const QString &statement);
 
     bool openConnection();
+    // Bound columns the table lacks; a missing table has none to compare and lacks nothing here.
+    QStringList missingColumns(QSqlError *error);
     void closeConnection();
 
-    // Makes the record of a row current (none for -1); false when it could not be read.
-    bool show(int row);
+    // Makes the record of a row current (none for -1); false when it could not be read. A record
+    // that another program removed is passed over in the direction of the move.
+    bool show(int row, bool backwards = false);
     void showPending(qint64 teller);
     bool save();
     bool leave(int save);
     void move(DataAction action, const std::function<int()> &target);
     void chooseRow(int row);
     bool editCell(int row, const QString &column, const QString &text);
-    qint64 nextTeller();
+    // None when every record number has been given out.
+    std::optional<qint64> nextTeller();
     void syncGrid();
+    // Reads the list of records again after another program changed it; no record is current then.
+    bool reread();
+    void skipRemoved(qint64 teller, bool backwards);
+    void keepAsNewRecord();
 
     DataControl *q;
     QString path;
@@ -91,6 +103,8 @@ struct DataControl::Private
     const QString connectionName = QStringLiteral("kavro-data-%1").arg(++connectionCount);
     bool readOnly = false;
     bool isOpen = false;
+    // Every column a box or the grid shows; the table must have each of them.
+    QStringList boundColumns;
 
     CaseTableModel *model = nullptr;
     BoundBoxes *boxes = nullptr;
@@ -128,6 +142,15 @@ void DataControl::Private::report(int number, const QString &text)
         qWarning("Data error %d: %s", number, qPrintable(text));
 }
 
+bool DataControl::Private::prepare(QSqlQuery &query, const QString &statement)
+{
+    if (query.prepare(statement))
+        return true;
+    // Executing a refused statement would only complain about its parameters.
+    report(query.lastError());
+    return false;
+}
+
 bool DataControl::Private::openConnection()
 {
     if (path.isEmpty() || !QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE"))) {
@@ -150,18 +173,45 @@ bool DataControl::Private::openConnection()
             error = db.lastError();
     }
     // The first read finds a missing table, a damaged file or a lock held by another program.
-    if (!error.isValid()) {
+    // A missing column must be found before: a quoted name SQLite does not know reads as a text.
+    const QStringList missing = error.isValid() ? QStringList() : missingColumns(&error);
+    if (!error.isValid() && missing.isEmpty()) {
         ++syncing;
         model->select(connectionName, table, &error);
         --syncing;
     }
-    if (error.isValid()) {
+    if (error.isValid() || !missing.isEmpty()) {
         closeConnection();
-        report(error);
+        if (error.isValid())
+            report(error);
+        else
+            report(kMissingColumnError, QStringLiteral("The table %1 has no column %2.")
+                                            .arg(table, missing.join(QLatin1String(", "))));
         return false;
     }
     isOpen = true;
     return true;
+}
+
+QStringList DataControl::Private::missingColumns(QSqlError *error)
+{
+    QSqlQuery query(database());
+    query.setForwardOnly(true);
+    QStringList present;
+    if (query.exec(QStringLiteral("PRAGMA table_info(%1)").arg(sqlName(table)))) {
+        while (query.next())
+            present << query.value(1).toString();
+    }
+    if (query.lastError().isValid()) {
+        *error = query.lastError();
+        return {};
+    }
+    QStringList missing;
+    for (const QString &column : std::as_const(boundColumns)) {
+        if (!present.isEmpty() && !present.contains(column, Qt::CaseInsensitive) && !missing.contains(column))
+            missing << column;
+    }
+    return missing;
 }
 
 void DataControl::Private::closeConnection()
@@ -180,26 +230,35 @@ void DataControl::Private::closeConnection()
     }
 }
 
-bool DataControl::Private::show(int row)
+bool DataControl::Private::show(int row, bool backwards)
 {
     if (isOpen && row >= 0 && row < model->storedCount()) {
         if (!recordQuery) {
             recordQuery.emplace(database());
             recordQuery->setForwardOnly(true);
-            recordQuery->prepare(QStringLiteral("SELECT * FROM %1 WHERE Teller = ?").arg(sqlName(table)));
+            if (!prepare(*recordQuery, QStringLiteral("SELECT * FROM %1 WHERE Teller = ?").arg(sqlName(table))))
+                recordQuery.reset();
         }
-        recordQuery->bindValue(0, model->tellerAt(row));
+        const qint64 teller = model->tellerAt(row);
         QHash<QString, QString> texts;
-        if (recordQuery->exec() && recordQuery->next()) {
-            const QSqlRecord fields = recordQuery->record();
-            for (int i = 0; i < fields.count(); ++i)
-                texts.insert(fields.fieldName(i), fields.value(i).toString());
-        } else if (recordQuery->lastError().isValid()) {
-            report(recordQuery->lastError());
-        } else {
-            report(kRecordGoneError, QStringLiteral("The record is no longer in the table."));
+        bool removed = false;
+        if (recordQuery) {
+            recordQuery->bindValue(0, teller);
+            if (recordQuery->exec() && recordQuery->next()) {
+                const QSqlRecord fields = recordQuery->record();
+                for (int i = 0; i < fields.count(); ++i)
+                    texts.insert(fields.fieldName(i), fields.value(i).toString());
+            } else if (recordQuery->lastError().isValid()) {
+                report(recordQuery->lastError());
+            } else {
+                removed = true;
+            }
+            recordQuery->finish();
         }
-        recordQuery->finish();
+        if (removed) {
+            skipRemoved(teller, backwards);
+            return false;
+        }
         if (!texts.isEmpty()) {
             record = texts;
             cellEdits.clear();
@@ -239,7 +298,7 @@ void DataControl::Private::showPending(qint64 teller)
     syncGrid();
 }
 
-qint64 DataControl::Private::nextTeller()
+std::optional<qint64> DataControl::Private::nextTeller()
 {
     // The table numbers a new record one past the highest number it ever gave; removed
     // numbers are not given again.
@@ -251,7 +310,68 @@ qint64 DataControl::Private::nextTeller()
     // Only a guess for the boxes until the record is saved, so a failed read changes nothing.
     if (query.exec() && query.next())
         highest = std::max(highest, query.value(0).toLongLong());
+    if (highest == std::numeric_limits<qint64>::max())
+        return std::nullopt;
     return highest + 1;
+}
+
+bool DataControl::Private::reread()
+{
+    QSqlError error;
+    ++syncing;
+    const bool read = model->select(connectionName, table, &error);
+    --syncing;
+    current = -1;
+    record.clear();
+    if (!read)
+        report(error);
+    return read;
+}
+
+void DataControl::Private::skipRemoved(qint64 teller, bool backwards)
+{
+    report(kRecordGoneError, kRemoved);
+    const int count = reread() ? model->storedCount() : 0;
+    // The removed record's place in the list read again is that of the first record after it.
+    const int row = model->firstRowFrom(teller) - (backwards ? 1 : 0);
+    show(count == 0 ? -1 : std::clamp(row, 0, count - 1), backwards);
+}
+
+void DataControl::Private::keepAsNewRecord()
+{
+    // What the boxes show stays, typed or not, so that Update can store the case again.
+    QHash<QString, QString> texts = record;
+    const QHash<QString, QString> typed = edits();
+    for (auto it = typed.cbegin(); it != typed.cend(); ++it)
+        texts.insert(it.key(), it.value());
+    report(kRecordGoneError, kRemoved + QStringLiteral(" What you typed is kept as a new record; Update stores it."));
+    reread();
+    const std::optional<qint64> teller = nextTeller();
+    ++syncing;
+    model->addPending();
+    --syncing;
+    current = model->storedCount();
+    hint = current;
+    record = {{kTeller, teller ? QString::number(*teller) : QString()},
+              {kDate, QDate::currentDate().toString(Qt::ISODate)}};
+    texts.insert(kTeller, record.value(kTeller));
+    if (!typed.contains(kDate))
+        texts.insert(kDate, record.value(kDate));
+    // Grid columns that no box shows carry their texts over as cell edits.
+    cellEdits.clear();
+    for (const QString &column : model->columns()) {
+        if (!boxes->isBound(column) && !record.contains(column) && !texts.value(column).isEmpty())
+            cellEdits.insert(column, texts.value(column));
+    }
+    model->setCurrent(current, texts);
+    // Measured against the new record's Teller and Date, every other text is an edit to store.
+    boxes->show(record);
+    for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
+        if (it.key() != kTeller)
+            boxes->setText(it.key(), it.value());
+    }
+    syncGrid();
+    emit q->Reposition();
 }
 
 bool DataControl::Private::save()
@@ -270,9 +390,10 @@ bool DataControl::Private::save()
             names << sqlName(it.key());
             texts << it.value();
         }
-        query.prepare(QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                          .arg(sqlName(table), names.join(QLatin1String(", ")),
-                               QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", "))));
+        if (!prepare(query, QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                                .arg(sqlName(table), names.join(QLatin1String(", ")),
+                                     QStringList(names.size(), QStringLiteral("?")).join(QLatin1String(", ")))))
+            return false;
         for (const QString &text : std::as_const(texts))
             query.addBindValue(text);
         if (!query.exec()) {
@@ -297,8 +418,9 @@ bool DataControl::Private::save()
             assignments << sqlName(it.key()) + QStringLiteral(" = ?");
             texts << it.value();
         }
-        query.prepare(QStringLiteral("UPDATE %1 SET %2 WHERE Teller = ?")
-                          .arg(sqlName(table), assignments.join(QLatin1String(", "))));
+        if (!prepare(query, QStringLiteral("UPDATE %1 SET %2 WHERE Teller = ?")
+                                .arg(sqlName(table), assignments.join(QLatin1String(", ")))))
+            return false;
         for (const QString &text : std::as_const(texts))
             query.addBindValue(text);
         query.addBindValue(teller);
@@ -307,13 +429,15 @@ bool DataControl::Private::save()
             return false;
         }
         if (query.numRowsAffected() == 0) {
-            report(kRecordGoneError, QStringLiteral("The record is no longer in the table."));
+            keepAsNewRecord();
             return false;
         }
         model->rowSaved(current);
     }
+    // With nothing to write, reading the record again is what finds it removed.
+    if (!show(current) && changed.isEmpty())
+        return false;
     lastModified = teller;
-    show(current);
     return true;
 }
 
@@ -347,7 +471,7 @@ void DataControl::Private::move(DataAction action, const std::function<int()> &t
         const int count = model->storedCount();
         const int row = target();
         if (row != -2) {
-            show(count == 0 ? -1 : std::clamp(row, 0, count - 1));
+            show(count == 0 ? -1 : std::clamp(row, 0, count - 1), action == DataAction::MovePrevious);
             emit q->Reposition();
         }
     }
@@ -485,12 +609,14 @@ bool DataControl::isOpen() const
 
 void DataControl::bind(QLineEdit *box, const QString &column)
 {
+    d->boundColumns << column;
     d->boxes->bind(box, column);
     d->boxes->show(d->record);
 }
 
 void DataControl::bind(QPlainTextEdit *box, const QString &column)
 {
+    d->boundColumns << column;
     d->boxes->bind(box, column);
     d->boxes->show(d->record);
 }
@@ -498,6 +624,7 @@ void DataControl::bind(QPlainTextEdit *box, const QString &column)
 void DataControl::bindGrid(QTableView *grid, const QStringList &columns, const QStringList &headers)
 {
     d->grid = grid;
+    d->boundColumns << columns;
     ++d->syncing;
     d->model->setColumns(columns, headers);
     grid->setModel(d->model);
@@ -528,17 +655,29 @@ void DataControl::bindGrid(QTableView *grid, const QStringList &columns, const Q
     d->syncGrid();
 }
 
-void DataControl::addNew()
+bool DataControl::addNew()
 {
     if (!d->isOpen)
-        return;
+        return false;
     int saveFlag = d->saveFlag();
     emit Validate(DataAction::AddNew, &saveFlag);
+    bool added = false;
     if (d->leave(saveFlag)) {
-        d->showPending(d->nextTeller());
+        if (const std::optional<qint64> teller = d->nextTeller()) {
+            d->showPending(*teller);
+            added = true;
+        } else {
+            // The engine would refuse the record only when it is saved, as if the disk were full.
+            d->report(kNoRecordNumberError,
+                      QStringLiteral("Every record number of the table %1 is used up: no record can be added.")
+                          .arg(d->table));
+            if (d->current < 0)
+                d->show(-1);
+        }
         emit Reposition();
     }
     emit ActionEnded();
+    return added;
 }
 
 bool DataControl::updateRecord()
@@ -588,12 +727,14 @@ bool DataControl::deleteCurrent()
     } else {
         const qint64 teller = d->model->tellerAt(row);
         QSqlQuery query(d->database());
-        query.prepare(QStringLiteral("DELETE FROM %1 WHERE Teller = ?").arg(sqlName(d->table)));
-        query.addBindValue(teller);
-        deleted = query.exec();
-        if (!deleted) {
-            d->report(query.lastError());
-        } else {
+        deleted = d->prepare(query, QStringLiteral("DELETE FROM %1 WHERE Teller = ?").arg(sqlName(d->table)));
+        if (deleted) {
+            query.addBindValue(teller);
+            deleted = query.exec();
+            if (!deleted)
+                d->report(query.lastError());
+        }
+        if (deleted) {
             ++d->syncing;
             d->model->removeStored(row);
             --d->syncing;

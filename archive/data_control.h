@@ -20,6 +20,8 @@ namespace kavro {
 inline constexpr int kRecordGoneError = 1001;  // the record was removed by another program
 inline constexpr int kNotADateError = 1002;    // a Date cell was given a text that is no date
 inline constexpr int kNoDatabaseError = 1003;  // no database file named, or no SQLite driver
+inline constexpr int kMissingColumnError = 1004;  // the table lacks a column that a box or the grid shows
+inline constexpr int kNoRecordNumberError = 1005; // every record number has been given out
 
 // What the record set is about to do when Validate is raised.
 enum class DataAction { MoveFirst, MovePrevious, MoveNext, MoveLast, AddNew, Update, Delete, Bookmark, Refresh };
@@ -38,7 +40,8 @@ public:
     // Opens the file read-only from the next open() or refresh() on; every save is then refused.
     void setReadOnly(bool readOnly);
     // Opens the table read-write without ever creating the file, and makes the first record
-    // current. A failure is reported once through Error and leaves no current record.
+    // current. A failure is reported once through Error and leaves no current record; a table
+    // that lacks a bound column fails like a missing table.
     bool open();
     bool isOpen() const;
 
@@ -52,10 +55,14 @@ public:
 
     // Starts a new record, shown in the bound boxes with its Teller and today's Date from the
     // start, and in the grid's last row; it joins the table when saved. Left without an edit,
-    // it is dropped. Its absolute position is the number of stored records.
-    void addNew();
+    // it is dropped. Its absolute position is the number of stored records. False when no record
+    // was started: the record being left could not be saved, or no record number is left.
+    bool addNew();
     // Saves the bound boxes into the current (or new) record and stays on it. False when the
     // engine refused; the edits stay in the boxes and Error has been raised.
+    // A record that another program removed is found when it is saved or moved to: Error says so
+    // once and the list of records is read again. Its edits stay in the boxes as a new record,
+    // which the next save stores; without edits, a move goes on to the next record that exists.
     bool updateRecord();
     // Bookmark of the record saved last; setting the bookmark to it makes that record current.
     QVariant lastModified() const;

@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTableView>
 
 namespace kavro {
@@ -333,10 +334,9 @@ bool DatabasePage::startDefaultRecord()
     // A page whose table could not be opened has reported it once; it adds nothing.
     if (!Data1->isOpen())
         return false;
-    Data1->addNew();
     // When the record being left could not be saved, it stays current with the user's edits,
-    // which the defaults must not overwrite. A new record comes after every stored one.
-    if (Data1->absolutePosition() != Data1->recordCount())
+    // which the defaults must not overwrite.
+    if (!Data1->addNew())
         return false;
     Place->setText(m_design.defaultPlace);
     Author->setText(kDefaultAuthor);
@@ -460,6 +460,16 @@ void DatabasePage::Data1_Error(int, const QString &description, int *response)
     runtime().message(MessageIcon::None, kProgramTitle, QStringLiteral("Data error event hit err:") + description);
     if (response)
         *response = 0;
+}
+
+void DatabasePage::showEvent(QShowEvent *event)
+{
+    // The table is opened when the page is created; a table that could not be opened then (a
+    // lock held for a while, a file put right since) is tried again each time the page comes back.
+    if (!event->spontaneous() && m_shownBefore && !Data1->isOpen())
+        Data1->refresh();
+    m_shownBefore = true;
+    Form::showEvent(event);
 }
 
 bool DatabasePage::eventFilter(QObject *watched, QEvent *event)

@@ -65,6 +65,7 @@ public slots:
     void Data1_ActionEnded();
 
 protected:
+    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -94,6 +95,7 @@ private:
     bool m_hourglass = false;
     // The Place box lost the focus only because the page stopped being the active window.
     bool m_placeLeftByDeactivation = false;
+    bool m_shownBefore = false;
 };
 
 } // namespace kavro

@@ -201,6 +201,40 @@ private slots:
         QCOMPARE(f.messageTexts(), QStringList());
     }
 
+    // Another program removed the record the user is on or moves to, and added one: one message,
+    // the list read again, and no dead end. Typed texts stay as a new record that Update stores.
+    void recordRemovedByAnotherProgram_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("typed");    // on the second record, removed; else the third is removed
+        for (const char *action : {"cmdUpdate", "Next", "Previous", "First", "cmdAdd"})
+            QTest::newRow(action) << action << true;
+        QTest::newRow("next, nothing typed") << "Next" << false;
+    }
+    void recordRemovedByAnotherProgram()
+    {
+        QFETCH(QString, action);
+        QFETCH(bool, typed);
+        ArchiveFixture f;
+        DatabasePage &page = f.openDatabase(Depth, {"A", "B", "C"});
+        page.Data1->moveNext();
+        if (typed)
+            page.valueBox("TA")->setText("9.5");
+        QVERIFY(QSqlQuery(f.db).exec(QString("DELETE FROM DepthRest WHERE Teller = %1").arg(typed ? 2 : 3)));
+        QVERIFY(QSqlQuery(f.db).exec("INSERT INTO DepthRest (Date, Place) VALUES ('2024-05-01', 'D')"));
+        QTest::mouseClick(page.findChild<QAbstractButton *>(action), Qt::LeftButton);
+        const QString gone = kError + "The record is no longer in the table: another program removed it.";
+        const QString kept = " What you typed is kept as a new record; Update stores it.";
+        QCOMPARE(f.messageTexts(), QStringList{typed ? gone + kept : gone});
+        QCOMPARE(page.Place->text(), QString(typed ? "B" : "D"));
+        QCOMPARE(page.Data1->caption(), QString(typed ? "Record: 4" : "Record: 3"));
+        if (typed) {
+            QTest::mouseClick(page.cmdUpdate, Qt::LeftButton);
+            QCOMPARE(f.stored(Depth, "Place") + f.stored(Depth, "TA"),
+                     (QStringList{"A", "C", "D", "B", "", "", "", "9.5"}));
+        }
+    }
+
     // Another program locking the file for a while: a record that cannot be read leaves the user
     // on the one shown, in the boxes and in the grid.
     void unreadableRecordKeepsTheUserInPlace()
@@ -249,6 +283,14 @@ private slots:
         QCOMPARE(f.stored(Depth, "Place"), (QStringList{"A", "B", "New"}));
         QCOMPARE(page.DBGrid1->model()->rowCount(), 3);
         QCOMPARE(during, QList<Qt::CursorShape>(4, Qt::WaitCursor));
+
+        // With the table's numbering at its end, Add is refused and the page goes on.
+        QVERIFY(QSqlQuery(f.db).exec("UPDATE sqlite_sequence SET seq = 9223372036854775807"));
+        QTest::mouseClick(page.cmdAdd, Qt::LeftButton);
+        QCOMPARE(f.messageTexts(), QStringList{kError + "Every record number of the table DepthRest is used up: "
+                                                        "no record can be added."});
+        QCOMPARE(page.Place->text(), QString("A"));
+        QCOMPARE(f.stored(Depth, "Teller"), (QStringList{"1", "2", "4"}));
     }
 };
 

@@ -190,7 +190,7 @@ private slots:
 
     // A failing file: one report per refused action with the engine's text, no hourglass left,
     // nothing created or lost, the user kept on the record with the edit, and Close and the input
-    // page's OK still work.
+    // page's OK still work. Showing the page again tries a table that could not be opened again.
     void failingDatabase_data()
     {
         QTest::addColumn<QString>("fault");
@@ -207,6 +207,10 @@ private slots:
         QTest::newRow("read-only") << "read-only" << 0 << QStringList(2, "attempt to write a readonly database") << ab;
         QTest::newRow("locked while saving") << "BEGIN IMMEDIATE" << 1 << QStringList{"database is locked"}
                                              << QStringList{"Kiel", "B"};
+        // A quoted name that the table lacks would read as a text, so the open checks the columns.
+        QTest::newRow("missing column") << "DROP COLUMN Place" << -1
+                                        << QStringList{"The table ChannCon has no column Place."} << QStringList();
+        QTest::newRow("view") << "view" << 0 << QStringList(2, "cannot modify ChannCon because it is a view") << ab;
     }
     void failingDatabase()
     {
@@ -228,6 +232,11 @@ private slots:
         }
         if (fault.startsWith("BEGIN"))
             QVERIFY(QSqlQuery(f.db).exec(fault));
+        if (fault.startsWith("DROP"))
+            QVERIFY(QSqlQuery(f.db).exec("ALTER TABLE ChannCon " + fault));
+        if (fault == "view")
+            QVERIFY(QSqlQuery(f.db).exec("ALTER TABLE ChannCon RENAME TO Cases")
+                    && QSqlQuery(f.db).exec("CREATE VIEW ChannCon AS SELECT * FROM Cases"));
         const QStringList files = QDir(f.folder.path()).entryList(QDir::Files);
 
         DatabasePage &page = f.openDatabase(Channel);
@@ -256,6 +265,11 @@ private slots:
         QTest::mouseClick(page.CloseButton, Qt::LeftButton);
         QVERIFY(!page.isVisible());
         ConditionPage &input = f.input(Channel);
+        QTest::mouseClick(input.Command1, Qt::LeftButton);
+        const bool lockGone = fault == "BEGIN EXCLUSIVE";
+        QCOMPARE(page.Data1->isOpen(), opens || lockGone);
+        QCOMPARE(f.messageTexts(), opens || lockGone ? errors : errors + errors);
+        QTest::mouseClick(page.CloseButton, Qt::LeftButton);
         const QStringList values{"10", "10", "32", "0.8", "16", "0.5", "200", "12.5", "11"};
         for (qsizetype i = 0; i < values.size(); ++i)
             input.setFieldText(input.fieldNames().at(i), values.at(i));
