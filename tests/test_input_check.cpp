@@ -20,7 +20,8 @@ const QString breadthRange = "The input of breadth is out of valid range.";
 const QString speedRange = "The input of service speed is out of valid range.";
 const QString naturalRange = "The input of natural depth is out of valid range.";
 const QString staticRatio = "The static under-keel clearance is below zero. Thus, ship kavro cannot be calculated.";
-const QString noRatio = "The static depth-to-draught ratio cannot be formed. Please enter a draught above zero.";
+const QString noRatio = "The static depth-to-draught ratio cannot be formed.";
+const QString noDraught = noRatio + " Please enter a draught above zero.";
 const QString ukcRange = "The input of minimum under-keel clearance is out of valid range.";
 const QString widthOrBreadth = titled("The input of canal width or ship breadth is illegal.");
 const QString low = "WARNING: The static depth-to-draught ratio is less than 1.1. This is below the minimum static under-keel clearance for which the kavro prediction method is primarily valid. Please note that this can increase the uncertainty of the calculated results and should be compensated for by an increase of the specified minimum under-keel clearance in order to stay on the safe side.";
@@ -104,8 +105,9 @@ private slots:
                 row("ratio 1.1", {{"H", "11"}}, {low});
                 row("ratio 1.4", {{"H", "14"}}, {high});
                 row("K above static clearance", {{"K", "2.51"}}, noUkcCheck ? QStringList{} : QStringList{ukcRange});
-                row("both draughts 0", {{"TA", "0"}, {"TF", "0"}}, {noRatio});
-                row("huge depth over tiny draught", {{"TA", "1e-10"}, {"TF", "1e-10"}, {"H", "1e300"}}, {noRatio});
+                row("both draughts 0", {{"TA", "0"}, {"TF", "0"}}, {noDraught});
+                // The ratio overflows over a draught above zero: nothing to ask of the draught.
+                row("huge depth over tiny draught", {{"TA", "0.001"}, {"TF", "0.001"}, {"H", "1e308"}}, {noRatio});
 
                 // A case failing two checks shows the first of them in the page's order.
                 row("fore draught before block coefficient", {{"TF", "30.5"}, {"CB", "0.95"}}, {foreRange});
