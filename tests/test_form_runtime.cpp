@@ -1,9 +1,10 @@
 // The window model: Activate events, the end of the program, clicks, Enter on a button, and
-// printing without a printer.
+// a print that fails.
 #include "forms/form.h"
 #include "forms/form_runtime.h"
 #include "support/recording_platform.h"
 
+#include <QPrinter>
 #include <QPushButton>
 #include <QtTest>
 
@@ -99,14 +100,31 @@ private slots:
         QCOMPARE(platform.endCount, ends);
     }
 
-    // A page printed is checked in test_results_pages; here the desktop without a printer.
-    void printingWithoutAPrinter()
+    // A page printed is checked in test_results_pages; here the desktop without a printer, and a
+    // printer that does not take the job: its output file lies in a folder that does not exist,
+    // which stops root too.
+    void printingFails_data()
     {
-        platform.printerInstalled = false;
+        QTest::addColumn<bool>("installed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("no printer") << false << "No printer is installed, so the page was not printed.";
+        QTest::newRow("job refused") << true << "The printer did not take the page, so it was not printed.";
+    }
+    void printingFails()
+    {
+        QFETCH(bool, installed);
+        QFETCH(QString, message);
+        QTemporaryDir folder;
+        QPrinter printer;
+        printer.setOutputFileName(folder.filePath("missing/page.pdf"));
+        platform.printerInstalled = installed;
+        platform.printer = &printer;
         TestForm(*runtime).PrintForm();
         QCOMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.first().icon, MessageIcon::Stop);
         QCOMPARE(platform.messages.first().title, kProgramTitle);
-        QVERIFY(platform.messages.first().text.contains("No printer"));
+        QVERIFY2(platform.messages.first().text.startsWith(message), qPrintable(platform.messages.first().text));
+        QVERIFY(platform.printed.isEmpty());
     }
 
 private:
