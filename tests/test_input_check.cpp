@@ -94,13 +94,13 @@ private slots:
                                          {"H", "37.5"}, {"K", "7.5"}, {"HB", "37.5"}});
                 row("both draughts above 30, aft first", {{"TA", "30.01"}, {"TF", "30.01"}, {"H", "40"}}, {aftRange});
                 row("fore draught above 30", {{"TF", "30.01"}, {"H", "40"}}, {foreRange});
-                row("governing draught is the fore one", {{"TA", "9.5"}, {"TF", "10"}, {"H", "10"}}, {staticRatio});
                 row("governing draught is the aft one", {{"TA", "12"}, {"TF", "8.5"}, {"H", "12"}}, {staticRatio});
                 const std::pair<QString, QString> outside[] = {{"CB 0.49", cbRange},     {"CB 0.91", cbRange},
                                                                {"B2 8", breadthRange},    {"B2 100", breadthRange},
                                                                {"SS 4.9", speedRange},    {"SS 30.1", speedRange}};
                 for (const auto &[boxValue, message] : outside)
                     row(boxValue, {{boxValue.section(' ', 0, 0), boxValue.section(' ', 1)}}, {message});
+                // The governing draught is the fore one, 10.
                 row("ratio 1.0", {{"H", "10"}}, {staticRatio});
                 row("ratio 1.1", {{"H", "11"}}, {low});
                 row("ratio 1.4", {{"H", "14"}}, {high});
