@@ -130,7 +130,8 @@ void FormRuntime::placeFirstTime(Form &form, const Form *opener)
     const int step = int(kTitleBarTwips / kTwipsPerPixel);
     QPoint at = opener ? opener->pos() + QPoint(step, step)
                        : area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
-    // A window larger than the free area keeps its top left, with the title bar, on it.
+    // Kept on the screen's free area; a window larger than that keeps its top left, with its
+    // title bar, on it.
     at.setX(std::max(area.left(), std::min(at.x(), area.left() + area.width() - outer.width())));
     at.setY(std::max(area.top(), std::min(at.y(), area.top() + area.height() - outer.height())));
     form.move(at);
