@@ -10,7 +10,7 @@ class SilentPlatform : public Platform
 public:
     void showMessage(MessageIcon, const QString &, const QString &, QWidget *) override {}
     void startProgram(const QString &, const QStringList &, std::function<void()>) override {}
-    bool printImage(const QImage &, const QString &) override { return false; }
+    PrintOutcome printImage(const QImage &, const QString &) override { return {PrintOutcome::Status::NoPrinter, {}}; }
     void end() override {}
 };
 

@@ -72,8 +72,14 @@ KavroPlace maxKavroPlace(double draughtAft, double draughtFore, double blockCoef
     return KavroPlace::BowAndStern;
 }
 
-std::optional<Kavro> computeKavro(WaterwayKind kind, const ActiveCase &activeCase, const RegionalNumbers &numbers)
+std::optional<Kavro> computeKavro(WaterwayKind kind, const ActiveCase &activeCase, const RegionalNumbers &numbers,
+                                  NoResult *why)
 {
+    const auto none = [why](NoResult reason) -> std::optional<Kavro> {
+        if (why)
+            *why = reason;
+        return std::nullopt;
+    };
     const double TA = numbers.toDouble(activeCase.DraughtAft);
     const double TF = numbers.toDouble(activeCase.DraughtFore);
     const double B = numbers.toDouble(activeCase.Breadth);
@@ -92,21 +98,23 @@ std::optional<Kavro> computeKavro(WaterwayKind kind, const ActiveCase &activeCas
     // A width kept from an earlier canal or channel case can leave no water beside a later,
     // larger ship: the blockage factor is then undefined, not merely large.
     const double freeSection = k.Ac - k.As;
-    if (!(freeSection > 0.0) || !allFinite({k.T, k.As, k.FB, k.Ac, freeSection}))
-        return std::nullopt;
+    if (!allFinite({k.T, k.As, k.FB, k.Ac, freeSection}))
+        return none(NoResult::OutOfRange);
+    if (!(freeSection > 0.0))
+        return none(NoResult::NoWaterBeside);
 
     k.S2 = k.As / freeSection;
     k.K = (Cb / 30.0) * std::pow(k.S2, 2.0 / 3.0);
     // A sinkage coefficient that is not positive would divide by zero or turn the sign of
     // the allowed speed's base.
     if (!(k.K > 0.0) || !std::isfinite(k.K))
-        return std::nullopt;
+        return none(NoResult::OutOfRange);
 
     k.maxKavro = H - k.T - UKCmin;
     const double vmax = std::pow(k.maxKavro / k.K, 1.0 / 2.08);
     k.Vcrit = 0.8 * std::pow(9.81 * H, 0.5) * 3600.0 / 1852.0;
     if (!allFinite({k.S2, k.maxKavro, vmax, k.Vcrit, SS}))
-        return std::nullopt;
+        return none(NoResult::OutOfRange);
 
     k.Vmax = allowedSpeed(vmax, k.Vcrit, SS);
     k.place = maxKavroPlace(TA, TF, Cb);

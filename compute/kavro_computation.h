@@ -29,9 +29,15 @@ struct Kavro
     double remainingClearance = 0; // what is left at that speed: the required minimum, m
 };
 
-// None when the case has no defined result: no water left beside the ship, or a value that
-// is not finite.
-std::optional<Kavro> computeKavro(WaterwayKind kind, const ActiveCase &activeCase, const RegionalNumbers &numbers);
+// Why a case has no result.
+enum class NoResult {
+    NoWaterBeside, // the waterway section holds no more than the ship's own
+    OutOfRange,    // a value the method cannot take, or one beyond the range of a double
+};
+
+// None when the case has no defined result; `why`, when given, then says why.
+std::optional<Kavro> computeKavro(WaterwayKind kind, const ActiveCase &activeCase, const RegionalNumbers &numbers,
+                                  NoResult *why = nullptr);
 
 // Kavro in metres at a speed in knots: K × knots^2.08.
 double kavroAtSpeed(double K, double knots);

@@ -101,10 +101,22 @@ QRectF Form::geometryTwips(const QWidget *control) const
 
 void Form::PrintForm()
 {
-    const QImage image = grab().toImage();
-    if (!m_runtime.platform().printImage(image, windowTitle()))
+    const PrintOutcome outcome = m_runtime.platform().printImage(grab().toImage(), windowTitle());
+    switch (outcome.status) {
+    case PrintOutcome::Status::Printed:
+        return;
+    case PrintOutcome::Status::NoPrinter:
         m_runtime.message(MessageIcon::Stop, kProgramTitle,
                           QStringLiteral("No printer is installed, so the page was not printed."));
+        return;
+    case PrintOutcome::Status::Failed: {
+        QString text = QStringLiteral("The printer did not take the page, so it was not printed.");
+        if (!outcome.reason.isEmpty())
+            text += QStringLiteral("\n\n") + outcome.reason;
+        m_runtime.message(MessageIcon::Stop, kProgramTitle, text);
+        return;
+    }
+    }
 }
 
 void Form::closeEvent(QCloseEvent *event)

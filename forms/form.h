@@ -18,6 +18,8 @@ inline constexpr double kTwipsPerPixel = 15.0;
 // Border and title bar that an outer window size includes around the client area.
 inline constexpr double kFrameTwipsX = 120.0;
 inline constexpr double kFrameTwipsY = 450.0;
+// The title bar alone: the frame's height less a border above and one below.
+inline constexpr double kTitleBarTwips = kFrameTwipsY - kFrameTwipsX;
 
 class Form : public QWidget
 {

@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace kavro {
 
 namespace {
@@ -92,11 +94,12 @@ void FormRuntime::show(Form &form)
     if (m_ended)
         return;
     m_forms.insert(&form);
-    // Centred on the screen the first time; afterwards Qt keeps it where the user left it.
+    // Placed the first time; afterwards Qt keeps it where the user left it.
     const bool firstShow = !m_placed.contains(&form);
+    const QPointer<Form> opener = m_departed ? m_departed : m_active;
     if (!form.isVisible()) {
         if (firstShow)
-            centreOnScreen(form);
+            placeFirstTime(form, opener);
         form.setVisible(true);
         // The focus shows from the first show on, not only after the first Tab; showing a
         // window clears the mark, so it is set afterwards.
@@ -106,15 +109,17 @@ void FormRuntime::show(Form &form)
     makeActive(form);
     if (firstShow) {
         // A window that takes its size on its first activation (a results page fits its graph)
-        // is centred again at that size, before the window manager has drawn it.
+        // is placed again at that size, before the window manager has drawn it.
         m_placed.insert(&form);
-        centreOnScreen(form);
+        placeFirstTime(form, opener);
     }
 }
 
-void FormRuntime::centreOnScreen(Form &form)
+void FormRuntime::placeFirstTime(Form &form, const Form *opener)
 {
-    QScreen *screen = QGuiApplication::screenAt(QCursor::pos());
+    if (opener == &form)
+        opener = nullptr;
+    QScreen *screen = opener ? opener->screen() : QGuiApplication::screenAt(QCursor::pos());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     if (!screen)
@@ -122,7 +127,14 @@ void FormRuntime::centreOnScreen(Form &form)
     // The frame is not known before the window manager has framed the window once.
     const QSize outer = form.size() + QSize(int(kFrameTwipsX / kTwipsPerPixel), int(kFrameTwipsY / kTwipsPerPixel));
     const QRect area = screen->availableGeometry();
-    form.move(area.x() + (area.width() - outer.width()) / 2, area.y() + (area.height() - outer.height()) / 2);
+    const int step = int(kTitleBarTwips / kTwipsPerPixel);
+    QPoint at = opener ? opener->pos() + QPoint(step, step)
+                       : area.topLeft() + QPoint((area.width() - outer.width()) / 2, (area.height() - outer.height()) / 2);
+    // Kept on the screen's free area; a window larger than that keeps its top left, with its
+    // title bar, on it.
+    at.setX(std::max(area.left(), std::min(at.x(), area.left() + area.width() - outer.width())));
+    at.setY(std::max(area.top(), std::min(at.y(), area.top() + area.height() - outer.height())));
+    form.move(at);
 }
 
 void FormRuntime::hide(Form &form)
@@ -133,6 +145,8 @@ void FormRuntime::hide(Form &form)
     m_stack.removeAll(&form);
     if (m_active == &form) {
         m_active = nullptr;
+        m_departed = &form;
+        QTimer::singleShot(0, this, [this] { m_departed = nullptr; });
         if (!m_stack.isEmpty()) {
             Form *top = m_stack.last();
             raiseWindow(*top);

@@ -58,7 +58,9 @@ protected:
 private:
     void makeActive(Form &form);
     void bringToTop(Form &form);
-    void centreOnScreen(Form &form);
+    // Where a window shown for the first time appears: a title bar's height below and right of
+    // the window that opened it, or centred when none did; on the screen's free area either way.
+    void placeFirstTime(Form &form, const Form *opener);
     bool handleDialogKey(Form &form, QKeyEvent &event);
     void notePress(QWidget &control);
     bool followPressedControl(QWidget &control, QMouseEvent &event);
@@ -70,6 +72,9 @@ private:
     QList<Form *> m_stack;
     QPointer<Form> m_active;
     QSet<const Form *> m_placed;
+    // The active window that a handler has just hidden, until that handler returns: a window
+    // that hides itself and shows another has still opened it.
+    QPointer<Form> m_departed;
     // The control that took the last mouse press, and where it stood in its window then: an
     // activation that moves it (a results page lays out its panels) must not lose the click.
     QPointer<QWidget> m_pressed;

@@ -17,6 +17,14 @@ enum class MessageIcon { None, Stop };
 // The program's own title, shown on message boxes that do not set one.
 inline const QString kProgramTitle = QStringLiteral("Kavro");
 
+// What became of a page sent to the printer.
+struct PrintOutcome
+{
+    enum class Status { Printed, NoPrinter, Failed };
+    Status status = Status::Printed;
+    QString reason; // on a failure, Qt's own words for it when it gave any
+};
+
 class Platform
 {
 public:
@@ -28,8 +36,8 @@ public:
     // program could not be started or ended with a non-zero exit status or a crash.
     virtual void startProgram(const QString &program, const QStringList &arguments,
                               std::function<void()> failed) = 0;
-    // Prints one page image on the default printer; false when nothing was printed.
-    virtual bool printImage(const QImage &image, const QString &jobName) = 0;
+    // Prints one page image on the default printer.
+    virtual PrintOutcome printImage(const QImage &image, const QString &jobName) = 0;
     // Ends the program at once.
     virtual void end() = 0;
 };

@@ -108,8 +108,9 @@ const QString channelWidthOutOfRange = QStringLiteral("The input of channel widt
 // followed by a refusal.
 QList<CheckStep> depthRestrictedSteps()
 {
-    return {aftDraughtRange(), foreDraughtRange(), ratioFormable(),         staticRatio(),  minUkcRange(),
-            lowRatioWarning(), highRatioWarning(), blockCoefficientRange(), breadthRange(), serviceSpeedRange()};
+    return {aftDraughtRange(), foreDraughtRange(), draughtAboveZero(), ratioFormable(), staticRatio(),
+            minUkcRange(), lowRatioWarning(), highRatioWarning(), blockCoefficientRange(), breadthRange(),
+            serviceSpeedRange()};
 }
 
 CheckPlan depthRestrictedInputPlan()
@@ -126,8 +127,9 @@ CheckPlan canalInputPlan()
 {
     return CheckPlan(fieldTests(WaterwayKind::Canal, canalInputMessages())
                      + QList<CheckStep>{aftDraughtRange(), foreDraughtRange(), blockCoefficientRange(), breadthRange(),
-                                        serviceSpeedRange(), ratioFormable(), staticRatio(), minUkcRange(),
-                                        widthForBreadth(), widthRange(canalWidthOutOfRange, WidthReading::AsEntered),
+                                        serviceSpeedRange(), draughtAboveZero(), ratioFormable(), staticRatio(),
+                                        minUkcRange(), widthForBreadth(),
+                                        widthRange(canalWidthOutOfRange, WidthReading::AsEntered),
                                         lowRatioWarning(), highRatioWarning()});
 }
 
@@ -137,8 +139,8 @@ CheckPlan canalDatabasePlan()
 {
     return CheckPlan(recordChecks(recordMessages) + fieldTests(WaterwayKind::Canal, canalMessages())
                      + QList<CheckStep>{aftDraughtRange(), foreDraughtRange(), blockCoefficientRange(), breadthRange(),
-                                        serviceSpeedRange(), ratioFormable(), staticRatio(), widthForBreadth(),
-                                        widthRange(canalWidthOutOfRange, WidthReading::WholeMetres),
+                                        serviceSpeedRange(), draughtAboveZero(), ratioFormable(), staticRatio(),
+                                        widthForBreadth(), widthRange(canalWidthOutOfRange, WidthReading::WholeMetres),
                                         minUkcRange(), lowRatioWarning(), highRatioWarning()});
 }
 
@@ -146,9 +148,10 @@ CheckPlan channelInputPlan()
 {
     return CheckPlan(fieldTests(WaterwayKind::Channel, channelMessages())
                      + QList<CheckStep>{aftDraughtRange(), foreDraughtRange(), blockCoefficientRange(), breadthRange(),
-                                        serviceSpeedRange(), naturalDepthAboveZero(), ratioFormable(), staticRatio(),
-                                        naturalDepthWithinDepth(naturalDepthOutOfRange), minUkcRange(),
-                                        widthForBreadth(), widthRange(channelWidthOutOfRange, WidthReading::AsEntered),
+                                        serviceSpeedRange(), naturalDepthAboveZero(), draughtAboveZero(),
+                                        ratioFormable(), staticRatio(), naturalDepthWithinDepth(naturalDepthOutOfRange),
+                                        minUkcRange(), widthForBreadth(),
+                                        widthRange(channelWidthOutOfRange, WidthReading::AsEntered),
                                         lowRatioWarning(), highRatioWarning()});
 }
 
@@ -160,7 +163,7 @@ CheckPlan channelDatabasePlan()
                      + QList<CheckStep>{aftDraughtRange(), foreDraughtRange(), blockCoefficientRange(), breadthRange(),
                                         serviceSpeedRange(), naturalDepthAboveZero(),
                                         naturalDepthWithinDepth(naturalDepthOutOfRange + QLatin1Char(' ')),
-                                        ratioFormable(), staticRatio(), widthForBreadth(),
+                                        draughtAboveZero(), ratioFormable(), staticRatio(), widthForBreadth(),
                                         widthRange(channelWidthOutOfRange, WidthReading::WholeMetres),
                                         lowRatioWarning(), highRatioWarning()});
 }

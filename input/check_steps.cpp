@@ -96,13 +96,20 @@ CheckStep naturalDepthAboveZero()
                    QStringLiteral("The input of natural depth is out of valid range."));
 }
 
-CheckStep ratioFormable()
+CheckStep draughtAboveZero()
 {
-    // Both draughts 0, or an extreme depth over a tiny draught, leave no ratio to compare;
-    // the computation must never see such a case.
-    return refusal([](const CheckContext &c) { return !std::isfinite(c.depthRatio()); },
+    // Both draughts 0 leave nothing to divide the depth by.
+    return refusal([](const CheckContext &c) { return !(c.governingDraught() > 0.0); },
                    QStringLiteral("The static depth-to-draught ratio cannot be formed. "
                                   "Please enter a draught above zero."));
+}
+
+CheckStep ratioFormable()
+{
+    // An extreme depth over a tiny draught overflows; the draught is not at fault, so the
+    // message asks for nothing. The computation must never see such a case.
+    return refusal([](const CheckContext &c) { return !std::isfinite(c.depthRatio()); },
+                   QStringLiteral("The static depth-to-draught ratio cannot be formed."));
 }
 
 CheckStep staticRatio()

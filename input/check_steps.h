@@ -37,7 +37,9 @@ CheckStep blockCoefficientRange();
 CheckStep breadthRange();
 CheckStep serviceSpeedRange();
 CheckStep naturalDepthAboveZero();
-// Refuses a ratio that cannot be formed; runs right before staticRatio().
+// Refuse a ratio that cannot be formed, first for want of a draught; both run right before
+// staticRatio().
+CheckStep draughtAboveZero();
 CheckStep ratioFormable();
 CheckStep staticRatio();
 CheckStep naturalDepthWithinDepth(const QString &message);

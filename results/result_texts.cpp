@@ -38,7 +38,7 @@ QString metresText(double metres, const RegionalNumbers &numbers)
 ResultTexts resultTexts(const std::optional<Kavro> &kavro, const RegionalNumbers &numbers)
 {
     if (!kavro)
-        return {kNotAvailable, kNotAvailable, kNotAvailable, kNotAvailable};
+        return {};
     return {speedText(kavro->Vmax), metresText(kavro->maxKavro, numbers), placeText(kavro->place),
             metresText(kavro->remainingClearance, numbers)};
 }

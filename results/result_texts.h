@@ -21,8 +21,13 @@ struct ResultTexts
     QString MaxDraught;
 };
 
-// A case without a result shows ": N/A" in every box, never a number.
+// A case without a result leaves every box empty: ": N/A" in the speed box is what a case that
+// needs no limit shows.
 ResultTexts resultTexts(const std::optional<Kavro> &kavro, const RegionalNumbers &numbers);
+
+// What a page without a result writes where its graph would stand, when its own design has no
+// line for the reason.
+inline const QString kNoResultLine = QStringLiteral("No result: a value of this case lies beyond what can be computed.");
 
 // ": 1.5 m": metres with one decimal, as the kavro and clearance boxes show them.
 QString metresText(double metres, const RegionalNumbers &numbers);

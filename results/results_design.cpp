@@ -84,6 +84,7 @@ ResultsDesign canal()
     d.newCalculation = {5640, 1335};
     d.validity = {7080, 1215};
     d.exit = {8400, 855};
+    d.narrowWidthLine = QStringLiteral("No result: the width of the last canal case is too narrow for the latest case.");
     return d;
 }
 
@@ -121,6 +122,7 @@ ResultsDesign channel()
     d.newCalculation = {5760, 1335};
     d.validity = {7200, 1095};
     d.exit = {8400, 855};
+    d.narrowWidthLine = QStringLiteral("No result: the width of the last channel case is too narrow for the latest case.");
     return d;
 }
 

@@ -70,6 +70,10 @@ struct ResultsDesign
     ButtonPlace newCalculation;
     ButtonPlace validity;
     ButtonPlace exit;
+
+    // What the page writes where its graph would stand when a width kept from the last case of
+    // its kind leaves no water beside a later ship; empty on a page without banks.
+    QString narrowWidthLine;
 };
 
 const ResultsDesign &resultsDesign(WaterwayKind kind);

@@ -26,6 +26,9 @@ namespace {
 constexpr double kOuterWidthTwips = 11450;
 constexpr double kOuterHeightTwips = 8400;
 
+// Where a page without a result writes its line, in pixels from the top left.
+constexpr double kNoResultMargin = 16;
+
 const QColor kLightGrey(192, 192, 192);
 const QColor kRed(255, 0, 0);
 
@@ -245,9 +248,12 @@ void ResultsPage::Form_Activate()
     // gives the window in between.
     m_surface.setClientSize(setOuterSizeTwips(kOuterWidthTwips, kOuterHeightTwips));
     m_surface.Cls();
-    const std::optional<Kavro> kavro = computeKavro(m_design.kind, m_forms.activeCase(), m_forms.numbers());
+    NoResult why = NoResult::OutOfRange;
+    const std::optional<Kavro> kavro = computeKavro(m_design.kind, m_forms.activeCase(), m_forms.numbers(), &why);
     writeEcho();
     writeResults(resultTexts(kavro, m_forms.numbers()));
+    if (!kavro)
+        writeNoResultLine(why);
     // Without a result there is no curve to draw, and axes alone would suggest one.
     const GraphOutputs graph = kavro ? drawGraph(*kavro) : GraphOutputs{};
     if (graph.lastKnotKavro)
@@ -274,6 +280,21 @@ void ResultsPage::writeResults(const ResultTexts &texts)
     MaxKavroOccur->setText(texts.MaxKavroOccur);
     setShownText(MaxDraughtPrompt, kRemainingClearancePrompt);
     MaxDraught->setText(texts.MaxDraught);
+}
+
+void ResultsPage::writeNoResultLine(NoResult why)
+{
+    // Plain black near the top left, where the graph would stand. The pen's colour belongs to the
+    // graph, whose next drawing starts with what the page holds, so it is given back.
+    const QString line = why == NoResult::NoWaterBeside && !m_design.narrowWidthLine.isEmpty()
+                             ? m_design.narrowWidthLine
+                             : kNoResultLine;
+    const QColor pen = m_surface.foreColor();
+    m_surface.setForeColor(Qt::black);
+    m_surface.setCurrentX(m_surface.pixelsToX(kNoResultMargin));
+    m_surface.setCurrentY(m_surface.pixelsToY(kNoResultMargin));
+    m_surface.Print(line);
+    m_surface.setForeColor(pen);
 }
 
 GraphOutputs ResultsPage::drawGraph(const Kavro &kavro)

@@ -83,6 +83,7 @@ private:
 
     void writeEcho();
     void writeResults(const ResultTexts &texts);
+    void writeNoResultLine(NoResult why);
     GraphOutputs drawGraph(const Kavro &kavro);
     // The controls the re-layout moves, in its order, the input frame first.
     QList<QWidget *> movingPanels() const;

@@ -1,9 +1,10 @@
 // The window model: Activate events, the end of the program, clicks, Enter on a button, and
-// printing without a printer.
+// a print that fails.
 #include "forms/form.h"
 #include "forms/form_runtime.h"
 #include "support/recording_platform.h"
 
+#include <QPrinter>
 #include <QPushButton>
 #include <QtTest>
 
@@ -99,14 +100,25 @@ private slots:
         QCOMPARE(platform.endCount, ends);
     }
 
-    // A page printed is checked in test_results_pages; here the desktop without a printer.
-    void printingWithoutAPrinter()
+    // A page printed is checked in test_results_pages; here a desktop without a printer, then a
+    // printer that does not take the job: its output file lies in a folder that does not exist,
+    // which stops root too.
+    void printingFails()
     {
-        platform.printerInstalled = false;
-        TestForm(*runtime).PrintForm();
-        QCOMPARE(platform.messages.size(), 1);
-        QCOMPARE(platform.messages.first().title, kProgramTitle);
-        QVERIFY(platform.messages.first().text.contains("No printer"));
+        QTemporaryDir folder;
+        QPrinter printer;
+        printer.setOutputFileName(folder.filePath("missing/page.pdf"));
+        platform.printer = &printer;
+        for (const bool installed : {false, true}) {
+            platform.printerInstalled = installed;
+            TestForm(*runtime).PrintForm();
+        }
+        QCOMPARE(platform.messages.size(), 2);
+        QCOMPARE(platform.messages[0].text, "No printer is installed, so the page was not printed.");
+        QVERIFY(platform.messages[1].text.startsWith("The printer did not take the page, so it was not printed."));
+        for (const RecordedMessage &m : std::as_const(platform.messages))
+            QVERIFY(m.icon == MessageIcon::Stop && m.title == kProgramTitle);
+        QVERIFY(platform.printed.isEmpty());
     }
 
 private:

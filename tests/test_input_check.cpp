@@ -20,7 +20,8 @@ const QString breadthRange = "The input of breadth is out of valid range.";
 const QString speedRange = "The input of service speed is out of valid range.";
 const QString naturalRange = "The input of natural depth is out of valid range.";
 const QString staticRatio = "The static under-keel clearance is below zero. Thus, ship kavro cannot be calculated.";
-const QString noRatio = "The static depth-to-draught ratio cannot be formed. Please enter a draught above zero.";
+const QString noRatio = "The static depth-to-draught ratio cannot be formed.";
+const QString noDraught = noRatio + " Please enter a draught above zero.";
 const QString ukcRange = "The input of minimum under-keel clearance is out of valid range.";
 const QString widthOrBreadth = titled("The input of canal width or ship breadth is illegal.");
 const QString low = "WARNING: The static depth-to-draught ratio is less than 1.1. This is below the minimum static under-keel clearance for which the kavro prediction method is primarily valid. Please note that this can increase the uncertainty of the calculated results and should be compensated for by an increase of the specified minimum under-keel clearance in order to stay on the safe side.";
@@ -93,19 +94,20 @@ private slots:
                                          {"H", "37.5"}, {"K", "7.5"}, {"HB", "37.5"}});
                 row("both draughts above 30, aft first", {{"TA", "30.01"}, {"TF", "30.01"}, {"H", "40"}}, {aftRange});
                 row("fore draught above 30", {{"TF", "30.01"}, {"H", "40"}}, {foreRange});
-                row("governing draught is the fore one", {{"TA", "9.5"}, {"TF", "10"}, {"H", "10"}}, {staticRatio});
                 row("governing draught is the aft one", {{"TA", "12"}, {"TF", "8.5"}, {"H", "12"}}, {staticRatio});
                 const std::pair<QString, QString> outside[] = {{"CB 0.49", cbRange},     {"CB 0.91", cbRange},
                                                                {"B2 8", breadthRange},    {"B2 100", breadthRange},
                                                                {"SS 4.9", speedRange},    {"SS 30.1", speedRange}};
                 for (const auto &[boxValue, message] : outside)
                     row(boxValue, {{boxValue.section(' ', 0, 0), boxValue.section(' ', 1)}}, {message});
+                // The governing draught is the fore one, 10.
                 row("ratio 1.0", {{"H", "10"}}, {staticRatio});
                 row("ratio 1.1", {{"H", "11"}}, {low});
                 row("ratio 1.4", {{"H", "14"}}, {high});
                 row("K above static clearance", {{"K", "2.51"}}, noUkcCheck ? QStringList{} : QStringList{ukcRange});
-                row("both draughts 0", {{"TA", "0"}, {"TF", "0"}}, {noRatio});
-                row("huge depth over tiny draught", {{"TA", "1e-10"}, {"TF", "1e-10"}, {"H", "1e300"}}, {noRatio});
+                row("both draughts 0", {{"TA", "0"}, {"TF", "0"}}, {noDraught});
+                // The ratio overflows over a draught above zero: nothing to ask of the draught.
+                row("huge depth over tiny draught", {{"TA", "0.001"}, {"TF", "0.001"}, {"H", "1e308"}}, {noRatio});
 
                 // A case failing two checks shows the first of them in the page's order.
                 row("fore draught before block coefficient", {{"TF", "30.5"}, {"CB", "0.95"}}, {foreRange});

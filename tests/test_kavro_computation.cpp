@@ -106,21 +106,25 @@ private slots:
     {
         QTest::addColumn<WaterwayKind>("kind");
         QTest::addColumn<ActiveCase>("theCase");
-        QTest::newRow("canal width of an earlier, smaller ship") << C << makeCase("10", "32", "0.8", "12", "20");
-        QTest::newRow("channel section equal to the ship's") << H << makeCase("10", "32", "0.8", "16", "20");
-        QTest::newRow("empty active case") << D << ActiveCase{};
-        QTest::newRow("zero block coefficient") << D << makeCase("10", "32", "0", "12");
+        QTest::addColumn<NoResult>("why");
+        const NoResult noWater = NoResult::NoWaterBeside, range = NoResult::OutOfRange;
+        QTest::newRow("canal width of an earlier, smaller ship") << C << makeCase("10", "32", "0.8", "12", "20") << noWater;
+        QTest::newRow("channel section equal to the ship's") << H << makeCase("10", "32", "0.8", "16", "20") << noWater;
+        QTest::newRow("empty active case") << D << ActiveCase{} << noWater;
+        QTest::newRow("zero block coefficient") << D << makeCase("10", "32", "0", "12") << range;
         // Two wrong signs would otherwise cancel into a plausible speed.
-        QTest::newRow("negative Cb and clearance") << D << makeCase("10", "32", "-0.5", "10");
-        QTest::newRow("clearance above the spare depth") << D << makeCase("10", "32", "0.8", "12", "", "5");
-        QTest::newRow("section beyond double range") << D << makeCase("10", "32", "0.8", "1e308");
-        QTest::newRow("service speed infinite") << D << makeCase("10", "32", "0.8", "12", "", "0.5", qInf());
+        QTest::newRow("negative Cb and clearance") << D << makeCase("10", "32", "-0.5", "10") << range;
+        QTest::newRow("clearance above the spare depth") << D << makeCase("10", "32", "0.8", "12", "", "5") << range;
+        QTest::newRow("section beyond double range") << D << makeCase("10", "32", "0.8", "1e308") << range;
+        QTest::newRow("service speed infinite") << D << makeCase("10", "32", "0.8", "12", "", "0.5", qInf()) << range;
     }
     void noResult()
     {
         QFETCH(WaterwayKind, kind);
         QFETCH(ActiveCase, theCase);
-        QVERIFY(!computeKavro(kind, theCase, RegionalNumbers(QLocale(QLocale::English))));
+        NoResult why = NoResult(-1);
+        QVERIFY(!computeKavro(kind, theCase, RegionalNumbers(QLocale(QLocale::English)), &why));
+        QTEST(why, "why");
     }
 };
 

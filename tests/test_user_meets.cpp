@@ -123,17 +123,24 @@ private slots:
         QVERIFY(option.state & QStyle::State_HasFocus);
         QVERIFY(option.state & QStyle::State_KeyboardFocusChange);
     }
-    // Centred on the screen the first time, also when the first activation sizes the window; then
-    // where the user left it. The frame is reckoned as the designed 8 by 30 pixels.
+    // The first time a title bar's height (22 pixels) below and right of the window that opened it,
+    // also when that one hid itself first, or centred when none did; on the screen's free area even
+    // when the first activation sizes the window. Then where the user left it. The frame is
+    // reckoned as the designed 8 by 30 pixels.
     void placement_data()
     {
         QTest::addColumn<QSize>("sizeOnActivation");
-        QTest::newRow("window of fixed size") << QSize(300, 200);
-        QTest::newRow("window sized by its first activation") << QSize(755, 530);
+        QTest::addColumn<QPoint>("openerAt");   // null: no opener
+        QTest::addColumn<QPoint>("expected");
+        QTest::newRow("first window sized by its first activation") << QSize(755, 530) << QPoint() << QPoint(18, 120);
+        QTest::newRow("opened over its opener") << QSize(300, 200) << QPoint(100, 50) << QPoint(122, 72);
+        QTest::newRow("opened by a window that hid itself") << QSize(300, 200) << QPoint(100, 50) << QPoint(122, 72);
+        QTest::newRow("kept on the screen") << QSize(755, 530) << QPoint(600, 700) << QPoint(37, 240);
     }
     void placement()
     {
         QFETCH(QSize, sizeOnActivation);
+        QFETCH(QPoint, openerAt);
         QCOMPARE(QGuiApplication::primaryScreen()->availableGeometry(), QRect(0, 0, 800, 800));
         NavigationFixture program;
         struct Sizing : Form
@@ -142,11 +149,17 @@ private slots:
             void Form_Activate() override { resize(size); }
             QSize size;
         } window(program.runtime, "Window", "Window");
+        Form opener(program.runtime, "Opener", "Opener");
         window.resize(300, 200);
         window.size = sizeOnActivation;
+        if (!openerAt.isNull()) {
+            opener.Show();
+            opener.move(openerAt);
+            if (QString(QTest::currentDataTag()).contains("hid"))
+                opener.Hide();
+        }
         window.Show();
-        const QSize outer = sizeOnActivation + QSize(8, 30);
-        QCOMPARE(window.pos(), QPoint((800 - outer.width()) / 2, (800 - outer.height()) / 2));
+        QTEST(window.pos(), "expected");
         window.move(40, 50);
         window.Hide();
         window.Show();

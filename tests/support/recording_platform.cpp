@@ -1,6 +1,8 @@
 // A desktop that records instead of acting.
 #include "support/recording_platform.h"
 
+#include "forms/qt_platform.h"
+
 #include <QTimer>
 
 namespace kavro {
@@ -18,11 +20,14 @@ void RecordingPlatform::startProgram(const QString &program, const QStringList &
         QTimer::singleShot(0, std::move(failed));
 }
 
-bool RecordingPlatform::printImage(const QImage &image, const QString &)
+PrintOutcome RecordingPlatform::printImage(const QImage &image, const QString &)
 {
-    if (printerInstalled)
+    if (!printerInstalled)
+        return {PrintOutcome::Status::NoPrinter, {}};
+    const PrintOutcome outcome = printer ? paintImageOnPrinter(*printer, image) : PrintOutcome{};
+    if (outcome.status == PrintOutcome::Status::Printed)
         printed.append(image);
-    return printerInstalled;
+    return outcome;
 }
 
 } // namespace kavro

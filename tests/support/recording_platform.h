@@ -5,6 +5,8 @@
 
 #include <QList>
 
+class QPrinter;
+
 namespace kavro {
 
 struct RecordedMessage
@@ -19,7 +21,7 @@ class RecordingPlatform : public Platform
 public:
     void showMessage(MessageIcon icon, const QString &title, const QString &text, QWidget *parent) override;
     void startProgram(const QString &program, const QStringList &arguments, std::function<void()> failed) override;
-    bool printImage(const QImage &image, const QString &jobName) override;
+    PrintOutcome printImage(const QImage &image, const QString &jobName) override;
     void end() override { ++endCount; }
 
     QList<RecordedMessage> messages;
@@ -31,6 +33,9 @@ public:
     // to show a file does.
     bool programsFail = false;
     bool printerInstalled = true;
+    // When set, pages are painted on this printer as the desktop paints them, and recorded only
+    // when it takes them.
+    QPrinter *printer = nullptr;
 };
 
 } // namespace kavro
