@@ -82,6 +82,7 @@ struct DataControl::Private
     void move(DataAction action, const std::function<int()> &target);
     void chooseRow(int row);
     bool editCell(int row, const QString &column, const QString &text);
+    void commitCellEdit();
     qint64 nextTeller();
     void syncGrid();
 
@@ -341,6 +342,7 @@ void DataControl::Private::move(DataAction action, const std::function<int()> &t
 {
     if (!isOpen)
         return;
+    commitCellEdit();
     int saveFlag = this->saveFlag();
     emit q->Validate(action, &saveFlag);
     if (leave(saveFlag)) {
@@ -378,6 +380,22 @@ bool DataControl::Private::editCell(int row, const QString &column, const QStrin
         model->setCurrentText(column, text);
     }
     return true;
+}
+
+void DataControl::Private::commitCellEdit()
+{
+    if (!grid)
+        return;
+    // A cell is edited on the current record; the strip takes no focus, so nothing else would
+    // close its editor before the record is left.
+    const QModelIndex cell = grid->currentIndex();
+    QWidget *editor = grid->indexWidget(cell);
+    QAbstractItemDelegate *delegate = grid->itemDelegateForIndex(cell);
+    if (!editor || !delegate)
+        return;
+    // What the editor's own Enter does: the grid takes its text and closes it.
+    emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
 }
 
 void DataControl::Private::syncGrid()
@@ -532,6 +550,7 @@ void DataControl::addNew()
 {
     if (!d->isOpen)
         return;
+    d->commitCellEdit();
     int saveFlag = d->saveFlag();
     emit Validate(DataAction::AddNew, &saveFlag);
     if (d->leave(saveFlag)) {
@@ -545,6 +564,7 @@ bool DataControl::updateRecord()
 {
     if (!d->isOpen || d->current < 0)
         return false;
+    d->commitCellEdit();
     int saveFlag = 1;
     emit Validate(DataAction::Update, &saveFlag);
     const bool saved = saveFlag != 0 && d->save();
@@ -577,6 +597,7 @@ bool DataControl::deleteCurrent()
 {
     if (!d->isOpen || d->current < 0)
         return false;
+    d->commitCellEdit();
     int saveFlag = 0;
     emit Validate(DataAction::Delete, &saveFlag);
     bool deleted = true;
@@ -637,6 +658,7 @@ void DataControl::refresh()
         open();
         return;
     }
+    d->commitCellEdit();
     int saveFlag = d->saveFlag();
     emit Validate(DataAction::Refresh, &saveFlag);
     if (d->leave(saveFlag)) {
@@ -645,6 +667,11 @@ void DataControl::refresh()
         emit Reposition();
     }
     emit ActionEnded();
+}
+
+void DataControl::commitCellEdit()
+{
+    d->commitCellEdit();
 }
 
 int DataControl::absolutePosition() const
