@@ -18,6 +18,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QToolButton>
 #include <QUrl>
@@ -109,6 +110,8 @@ struct DataControl::Private
     QVariant lastModified;
     // Set while the control itself moves the grid, so the grid's move is not taken as the user's.
     int syncing = 0;
+    // Set while the record the user chose in the grid is made current.
+    bool choosingRow = false;
     std::optional<QSqlQuery> recordQuery;
 };
 
@@ -358,7 +361,9 @@ void DataControl::Private::move(DataAction action, const std::function<int()> &t
 
 void DataControl::Private::chooseRow(int row)
 {
+    choosingRow = true;
     move(DataAction::Bookmark, [row] { return row; });
+    choosingRow = false;
     if (current != row) {
         // The grid is still moving to the chosen row; put it back once it is done.
         QMetaObject::invokeMethod(q, [this] { syncGrid(); }, Qt::QueuedConnection);
@@ -406,6 +411,12 @@ void DataControl::Private::syncGrid()
     QItemSelectionModel *selection = grid->selectionModel();
     if (current < 0 || model->columnCount() == 0) {
         selection->clear();
+    } else if (choosingRow) {
+        // The grid may still be handling the press that chose the row: scrolling now would move
+        // another row under the pointer, which the press then selects. The grid scrolls a row
+        // it was clicked on into view by itself once no double click can follow.
+        if (grid->currentIndex().row() == current && !selection->isRowSelected(current))
+            selection->select(grid->currentIndex(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     } else {
         const QModelIndex index = model->index(current, std::max(0, grid->currentIndex().column()));
         selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -531,6 +542,14 @@ void DataControl::bindGrid(QTableView *grid, const QStringList &columns, const Q
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // The header measures only its first and last hundred rows; between them the marker of the
+    // current record would find it shrunk to nothing. It keeps the width of a marked row.
+    QStyleOptionHeader marked;
+    marked.initFrom(grid->verticalHeader());
+    marked.orientation = Qt::Vertical;
+    marked.text = QStringLiteral("\u25B6");
+    grid->verticalHeader()->setFixedWidth(
+        grid->style()->sizeFromContents(QStyle::CT_HeaderSection, &marked, QSize(), grid->verticalHeader()).width());
     grid->horizontalHeader()->setStretchLastSection(true);
     const QFontMetrics metrics = grid->fontMetrics();
     for (int column = 0; column < columns.size(); ++column) {

@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -110,6 +111,21 @@ private slots:
                               grid->index(2, 1).data().toString()}),
                  (QStringList{"three", "five", "seven"}));
         QCOMPARE(grid->rowCount(), 703);
+        // The row cut off at the grid's foot, clicked: highlight, boxes and caption name the same record.
+        QTableView *view = page.DBGrid1;
+        const int markerWidth = view->verticalHeader()->width();
+        int cut = 0;
+        while (view->visualRect(grid->index(cut, 1)).bottom() < view->viewport()->height() - 1)
+            ++cut;
+        const QRect cell = view->visualRect(grid->index(cut, 1));
+        QVERIFY(cell.top() < view->viewport()->height() - 2 && cut > 3);
+        page.Other->setPlainText("saved on leaving");
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, QPoint(cell.center().x(), cell.top() + 2));
+        QCOMPARE(view->selectionModel()->selectedRows(), QModelIndexList{grid->index(cut, 0)});
+        QCOMPARE(view->currentIndex().row(), cut);
+        QCOMPARE(page.Place->text(), QString("Place %1").arg(cut - 2));
+        QCOMPARE(page.Data1->caption(), QString("Record: %1").arg(cut + 1));
+        click(page, "First");
         click(page, "Next");
         QCOMPARE(page.Teller->text(), QString("5"));
         page.DBGrid1->setFocus();
@@ -121,6 +137,10 @@ private slots:
         click(page, "Previous");
         QCOMPARE(page.Data1->absolutePosition(), 701);
         QCOMPARE(page.DBGrid1->currentIndex().row(), 701);
+        // The marker column keeps its width past the rows it measures, the first and last hundred.
+        page.Data1->setBookmark(300);
+        view->doItemsLayout();
+        QCOMPARE(view->verticalHeader()->width(), markerWidth);
         QCOMPARE(f.messageTexts(), QStringList());
     }
 
