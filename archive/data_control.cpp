@@ -18,6 +18,7 @@
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QTableView>
 #include <QToolButton>
 #include <QUrl>
@@ -89,6 +90,7 @@ struct DataControl::Private
     void move(DataAction action, const std::function<int()> &target);
     void chooseRow(int row);
     bool editCell(int row, const QString &column, const QString &text);
+    void commitCellEdit();
     // None when every record number has been given out.
     std::optional<qint64> nextTeller();
     void syncGrid();
@@ -122,6 +124,8 @@ struct DataControl::Private
     QVariant lastModified;
     // Set while the control itself moves the grid, so the grid's move is not taken as the user's.
     int syncing = 0;
+    // Set while the record the user chose in the grid is made current.
+    bool choosingRow = false;
     std::optional<QSqlQuery> recordQuery;
 };
 
@@ -465,6 +469,7 @@ void DataControl::Private::move(DataAction action, const std::function<int()> &t
 {
     if (!isOpen)
         return;
+    commitCellEdit();
     int saveFlag = this->saveFlag();
     emit q->Validate(action, &saveFlag);
     if (leave(saveFlag)) {
@@ -480,7 +485,9 @@ void DataControl::Private::move(DataAction action, const std::function<int()> &t
 
 void DataControl::Private::chooseRow(int row)
 {
+    choosingRow = true;
     move(DataAction::Bookmark, [row] { return row; });
+    choosingRow = false;
     if (current != row) {
         // The grid is still moving to the chosen row; put it back once it is done.
         QMetaObject::invokeMethod(q, [this] { syncGrid(); }, Qt::QueuedConnection);
@@ -504,6 +511,22 @@ bool DataControl::Private::editCell(int row, const QString &column, const QStrin
     return true;
 }
 
+void DataControl::Private::commitCellEdit()
+{
+    if (!grid)
+        return;
+    // A cell is edited on the current record; the strip takes no focus, so nothing else would
+    // close its editor before the record is left.
+    const QModelIndex cell = grid->currentIndex();
+    QWidget *editor = grid->indexWidget(cell);
+    QAbstractItemDelegate *delegate = grid->itemDelegateForIndex(cell);
+    if (!editor || !delegate)
+        return;
+    // What the editor's own Enter does: the grid takes its text and closes it.
+    emit delegate->commitData(editor);
+    emit delegate->closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
 void DataControl::Private::syncGrid()
 {
     if (!grid || !grid->selectionModel())
@@ -512,6 +535,12 @@ void DataControl::Private::syncGrid()
     QItemSelectionModel *selection = grid->selectionModel();
     if (current < 0 || model->columnCount() == 0) {
         selection->clear();
+    } else if (choosingRow) {
+        // The grid may still be handling the press that chose the row: scrolling now would move
+        // another row under the pointer, which the press then selects. The grid scrolls a row
+        // it was clicked on into view by itself once no double click can follow.
+        if (grid->currentIndex().row() == current && !selection->isRowSelected(current))
+            selection->select(grid->currentIndex(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     } else {
         const QModelIndex index = model->index(current, std::max(0, grid->currentIndex().column()));
         selection->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
@@ -640,6 +669,14 @@ void DataControl::bindGrid(QTableView *grid, const QStringList &columns, const Q
     grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 6);
     grid->verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
+    // The header measures only its first and last hundred rows; between them the marker of the
+    // current record would find it shrunk to nothing. It keeps the width of a marked row.
+    QStyleOptionHeader marked;
+    marked.initFrom(grid->verticalHeader());
+    marked.orientation = Qt::Vertical;
+    marked.text = QStringLiteral("\u25B6");
+    grid->verticalHeader()->setFixedWidth(
+        grid->style()->sizeFromContents(QStyle::CT_HeaderSection, &marked, QSize(), grid->verticalHeader()).width());
     grid->horizontalHeader()->setStretchLastSection(true);
     const QFontMetrics metrics = grid->fontMetrics();
     for (int column = 0; column < columns.size(); ++column) {
@@ -659,6 +696,7 @@ bool DataControl::addNew()
 {
     if (!d->isOpen)
         return false;
+    d->commitCellEdit();
     int saveFlag = d->saveFlag();
     emit Validate(DataAction::AddNew, &saveFlag);
     bool added = false;
@@ -684,6 +722,7 @@ bool DataControl::updateRecord()
 {
     if (!d->isOpen || d->current < 0)
         return false;
+    d->commitCellEdit();
     int saveFlag = 1;
     emit Validate(DataAction::Update, &saveFlag);
     const bool saved = saveFlag != 0 && d->save();
@@ -716,6 +755,7 @@ bool DataControl::deleteCurrent()
 {
     if (!d->isOpen || d->current < 0)
         return false;
+    d->commitCellEdit();
     int saveFlag = 0;
     emit Validate(DataAction::Delete, &saveFlag);
     bool deleted = true;
@@ -778,6 +818,7 @@ void DataControl::refresh()
         open();
         return;
     }
+    d->commitCellEdit();
     int saveFlag = d->saveFlag();
     emit Validate(DataAction::Refresh, &saveFlag);
     if (d->leave(saveFlag)) {
@@ -786,6 +827,11 @@ void DataControl::refresh()
         emit Reposition();
     }
     emit ActionEnded();
+}
+
+void DataControl::commitCellEdit()
+{
+    d->commitCellEdit();
 }
 
 int DataControl::absolutePosition() const

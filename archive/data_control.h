@@ -77,6 +77,9 @@ public:
     // Saves the current record's edits and reopens the table on its first record; a table that
     // could not be opened is tried again.
     void refresh();
+    // An open grid cell editor hands its text to the current record, as its Enter would; every
+    // action above does this first, so that a cell edit goes with its record like a box's.
+    void commitCellEdit();
     // 0-based position of the current record in the order the records were added, -1 when none.
     int absolutePosition() const;
     // Stored records, the one being added not counted.

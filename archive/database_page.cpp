@@ -357,6 +357,8 @@ void DatabasePage::txtField2_GotFocus()
 
 void DatabasePage::cmdUpdate_Click()
 {
+    // The checks look at the boxes, which an open grid cell must have reached first.
+    Data1->commitCellEdit();
     if (passes(updatePlan()))
         saveAndStay();
 }
@@ -370,6 +372,7 @@ void DatabasePage::saveAndStay()
 
 void DatabasePage::Close_Click()
 {
+    Data1->commitCellEdit();
     // A page whose table could not be opened has no record to complete: it just goes.
     if (Data1->isOpen() && !passes(closePlan()))
         return;
@@ -378,6 +381,7 @@ void DatabasePage::Close_Click()
 
 void DatabasePage::cmdDelete_Click()
 {
+    Data1->commitCellEdit();
     if (Date->text().isEmpty())
         return;
     m_forms.form(deleteConfirmationOf(m_design.kind)).Show();
@@ -390,6 +394,7 @@ void DatabasePage::cmdRefresh_Click()
 
 void DatabasePage::Retrieve_Click()
 {
+    Data1->commitCellEdit();
     const QList<CaseFieldSpec> &fields = caseFieldsOf(m_design.kind);
     for (const CaseFieldSpec &spec : fields) {
         if (!m_valueBoxes.value(spec.name)->text().isEmpty()) {
@@ -404,6 +409,7 @@ void DatabasePage::Retrieve_Click()
 
 void DatabasePage::OK_Click()
 {
+    Data1->commitCellEdit();
     if (!passes(databasePagePlan(m_design.kind)))
         return;
     Hide();

@@ -41,6 +41,9 @@ DeleteConfirmation::DeleteConfirmation(Forms &forms, WaterwayKind kind)
     , m_kind(kind)
 {
     setClientSizeTwips(4605, 1095);
+    // The question belongs to its page: it stays above it, and a page that hides takes it along
+    // unanswered, so that nothing is deleted from a page the user has left.
+    setOwner(forms.form(databasePageOf(kind)));
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));

@@ -7,6 +7,7 @@
 #include <QCloseEvent>
 #include <QImage>
 #include <QPushButton>
+#include <QWindow>
 
 #include <cmath>
 
@@ -40,6 +41,17 @@ void Form::Show()
 void Form::Hide()
 {
     m_runtime.hide(*this);
+}
+
+void Form::setOwner(Form &owner)
+{
+    m_owner = &owner;
+    // Only a dialog is marked transient for its owner on X11, and the mark goes to the native
+    // window, which is therefore made now.
+    setWindowFlag(Qt::Dialog);
+    winId();
+    owner.winId();
+    windowHandle()->setTransientParent(owner.windowHandle());
 }
 
 void Form::setDefaultButton(QAbstractButton *button)

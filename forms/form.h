@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QRectF>
 #include <QWidget>
 
@@ -32,6 +33,11 @@ public:
 
     void Show();
     void Hide();
+
+    // A window that acts on another: it stays above its owner while both are shown (a window
+    // manager keeps a dialog above the window it is transient for) and hides with it.
+    void setOwner(Form &owner);
+    Form *owner() const { return m_owner; }
 
     // Enter presses the default button, which is drawn as one; Esc presses the cancel button.
     void setDefaultButton(QAbstractButton *button);
@@ -74,6 +80,7 @@ private:
     QAbstractButton *m_defaultButton = nullptr;
     QAbstractButton *m_cancelButton = nullptr;
     QAbstractButton *m_closeBoxButton = nullptr;
+    QPointer<Form> m_owner;
     QHash<const QWidget *, QRectF> m_twips;
 };
 

@@ -141,9 +141,21 @@ void FormRuntime::hide(Form &form)
 {
     if (!form.isVisible() && !m_stack.contains(&form))
         return;
-    form.setVisible(false);
-    m_stack.removeAll(&form);
-    if (m_active == &form) {
+    // The windows it owns act on it: none of them may stay behind without it.
+    QList<Form *> going{&form};
+    for (qsizetype i = 0; i < going.size(); ++i) {
+        for (Form *other : std::as_const(m_stack))
+            if (other->owner() == going.at(i) && !going.contains(other))
+                going.append(other);
+    }
+    bool activeGoes = false;
+    // Owned ones first, so that none is left for a moment above a window that is gone.
+    for (auto gone = going.crbegin(); gone != going.crend(); ++gone) {
+        (*gone)->setVisible(false);
+        m_stack.removeAll(*gone);
+        activeGoes = activeGoes || m_active == *gone;
+    }
+    if (activeGoes) {
         m_active = nullptr;
         m_departed = &form;
         QTimer::singleShot(0, this, [this] { m_departed = nullptr; });
@@ -160,6 +172,14 @@ void FormRuntime::bringToTop(Form &form)
     m_stack.removeAll(&form);
     m_stack.append(&form);
     raiseWindow(form);
+    // A window it owns stays above it.
+    for (Form *owned : QList<Form *>(m_stack)) {
+        if (owned->owner() == &form) {
+            m_stack.removeAll(owned);
+            m_stack.append(owned);
+            raiseWindow(*owned);
+        }
+    }
 }
 
 void FormRuntime::makeActive(Form &form)

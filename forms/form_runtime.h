@@ -29,6 +29,7 @@ public:
     Platform &platform() { return m_platform; }
 
     void show(Form &form);
+    // Hides the window together with the windows it owns.
     void hide(Form &form);
     // The window that the program holds to be active; null when none is visible.
     Form *activeForm() const { return m_active; }

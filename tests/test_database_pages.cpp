@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QSqlQuery>
 #include <QTableView>
+#include <QWindow>
 #include <QtTest>
 
 using namespace kavro;
@@ -79,7 +80,8 @@ private slots:
         QCOMPARE(f.stored(kind, "Place"), QStringList{place});
     }
 
-    // Update checks the date, the place and the author, in this order; Close only the last two.
+    // Update checks the date, the place and the author, in this order; Close, also by its close box,
+    // only the last two.
     // An accepted Update saves and stays on the record; Close saves nothing itself.
     void recordChecks_data()
     {
@@ -89,7 +91,7 @@ private slots:
         QTest::newRow("update, no date, no place")
             << true << Texts{{"Date", ""}, {"Place", ""}} << "A value is required in the Date field.";
         QTest::newRow("update, blank author") << true << Texts{{"Place", "Kiel"}, {"Author", " "}} << "";
-        QTest::newRow("close, no place, no author")
+        QTest::newRow("close box, no place, no author")
             << false << Texts{{"Place", ""}, {"Author", ""}} << "A text is required in the Area field.";
         QTest::newRow("close, no author")
             << false << Texts{{"Place", "Kiel"}, {"Author", ""}} << "A text is required in the Author field.";
@@ -104,7 +106,10 @@ private slots:
         DatabasePage &page = f.openDatabase(Canal, {"A", "B", "C"});
         page.Data1->moveNext();
         ArchiveFixture::setBoxes(page, boxes);
-        QTest::mouseClick(update ? page.cmdUpdate : page.CloseButton, Qt::LeftButton);
+        if (QString(QTest::currentDataTag()).startsWith("close box"))
+            page.close();
+        else
+            QTest::mouseClick(update ? page.cmdUpdate : page.CloseButton, Qt::LeftButton);
         QCOMPARE(f.messageTexts(), message.isEmpty() ? QStringList{} : QStringList{message});
         for (const RecordedMessage &shown : std::as_const(f.platform.messages))
             QVERIFY(shown.icon == MessageIcon::Stop && shown.title == " ");
@@ -136,52 +141,68 @@ private slots:
     void deleteRecord_data()
     {
         QTest::addColumn<QStringList>("stored");
-        QTest::addColumn<int>("moves");   // -1: the Date box emptied
-        QTest::addColumn<bool>("yes");
+        QTest::addColumn<int>("row");   // chosen in the grid while the question is open; -1: the Date box emptied
+        QTest::addColumn<QString>("answer");   // or how the page hides with its question open
         QTest::addColumn<QStringList>("remaining");
         QTest::addColumn<QStringList>("messages");
         const QStringList abc{"A", "B", "C"};
-        QTest::newRow("no date") << abc << -1 << true << abc << QStringList{};
-        QTest::newRow("no") << abc << 1 << false << abc << QStringList{};
-        QTest::newRow("second of three") << abc << 1 << true << QStringList{"A", "C"} << QStringList{};
-        QTest::newRow("the only record") << QStringList{"A"} << 0 << true << QStringList{"Channel A"}
+        QTest::newRow("no date") << abc << -1 << "&Yes" << abc << QStringList{};
+        for (const char *no : {"&No", "question's close box"})
+            QTest::newRow(no) << abc << 1 << no << abc << QStringList{};
+        QTest::newRow("second of three") << abc << 1 << "&Yes" << QStringList{"A", "C"} << QStringList{};
+        QTest::newRow("the only record") << QStringList{"A"} << 0 << "&Yes" << QStringList{"Channel A"}
                                          << QStringList{"The system does not accept to delete the last record."};
+        // A page that hides takes its question along unanswered.
+        for (const char *hide : {"Close", "page's close box", "OK"})
+            QTest::newRow(hide) << abc << 1 << hide << abc << QStringList{};
     }
     void deleteRecord()
     {
         QFETCH(QStringList, stored);
-        QFETCH(int, moves);
-        QFETCH(bool, yes);
+        QFETCH(int, row);
+        QFETCH(QString, answer);
         QFETCH(QStringList, remaining);
         QFETCH(QStringList, messages);
         ArchiveFixture f;
         DatabasePage &page = f.openDatabase(Channel, stored);
-        if (moves < 0)
+        if (row < 0)
             page.Date->clear();
         QTest::mouseClick(page.cmdDelete, Qt::LeftButton);
-        if (moves < 0) {
+        if (row < 0) {
             QVERIFY(!f.forms->existing(FormId::Delete3));
             QCOMPARE(f.stored(Channel, "Place"), remaining);
             return;
         }
         auto &confirmation = f.forms->as<DeleteConfirmation>(FormId::Delete3);
-        QVERIFY(QTest::qWaitForWindowActive(&confirmation));
-        QCOMPARE(QApplication::focusWidget(), confirmation.Command1);
-        // The page stays usable beneath; Delete again only brings the confirmation to the front.
-        for (int i = 0; i < moves; ++i)
-            page.Data1->moveNext();
+        QTRY_COMPARE(QApplication::focusWidget(), confirmation.Command1);
+        // The page stays usable beneath, its question above it; Delete again only brings the
+        // question to the front.
+        ArchiveFixture::clickRow(page, row);
+        QCOMPARE(f.activeName(), QString("frmCond3Dat"));
+        QCOMPARE(f.runtime.visibleForms().last(), &confirmation);
+        QCOMPARE(confirmation.windowHandle()->transientParent(), page.windowHandle());
         QTest::mouseClick(page.cmdDelete, Qt::LeftButton);
         QCOMPARE(f.activeName(), QString("Cond3delete"));
         QCOMPARE(f.runtime.visibleForms().count(&confirmation), 1);
 
-        QTest::mouseClick(yes ? confirmation.Command1 : confirmation.Command2, Qt::LeftButton);
+        if (answer == "OK")   // with a case that the take-over accepts
+            ArchiveFixture::setBoxes(page, {{"TA", "10"}, {"TF", "10"}, {"B2", "32"}, {"CB", "0.8"}, {"SS", "16"},
+                                            {"K", "0.5"}, {"W", "200"}, {"H", "12.5"}, {"HB", "11"}});
+        QWidget *target = QHash<QString, QWidget *>{{"&Yes", confirmation.Command1}, {"&No", confirmation.Command2},
+                                                    {"question's close box", &confirmation}, {"Close", page.CloseButton},
+                                                    {"OK", page.OKButton}, {"page's close box", &page}}
+                              .value(answer);
+        if (target->isWindow())
+            target->close();
+        else
+            QTest::mouseClick(target, Qt::LeftButton);
         QCOMPARE(f.messageTexts(), messages);
         for (const RecordedMessage &message : std::as_const(f.platform.messages))
             QVERIFY(message.icon == MessageIcon::None && message.title == kProgramTitle);
         QCOMPARE(f.stored(Channel, "Place"), remaining);
         QVERIFY(!confirmation.isVisible());
-        QCOMPARE(f.activeName(), QString("frmCond3Dat"));
-        if (yes) {
+        QCOMPARE(f.activeName(), QString(target->window() == &page ? "Condition3" : "frmCond3Dat"));
+        if (answer == "&Yes") {
             QTRY_COMPARE(QApplication::focusWidget(), page.Place);
             QCOMPARE(page.Place->text(), remaining.first());
             QCOMPARE(page.Data1->caption(), QString("Record: 1"));

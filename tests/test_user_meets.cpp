@@ -1,9 +1,7 @@
-// What a user meets first: a database page's close box, the manual without a viewer, where windows
-// open, the data frames' line, and the default button and the focus visible from the first show.
-// Other close boxes: test_navigation.
-#include "archive/delete_confirmation.h"
+// What a user meets first: the manual without a viewer, where windows open, the data frames' line,
+// and the default button and the focus visible from the first show. Close boxes: test_navigation,
+// and for the archive test_database_pages.
 #include "forms/qt_platform.h"
-#include "support/archive_fixture.h"
 #include "support/navigation_fixture.h"
 
 #include <QLineEdit>
@@ -17,37 +15,6 @@ class UserMeetsTest : public QObject
 {
     Q_OBJECT
 private slots:
-    // A database page's close box runs Close's checks; the confirmation's close box never deletes.
-    void closeBoxOfTheArchive_data()
-    {
-        QTest::addColumn<bool>("confirmation");
-        QTest::addColumn<QString>("place");
-        QTest::addColumn<QStringList>("messages");   // the database page stays when there are any
-        QTest::newRow("page with its case complete") << false << "Pier 4" << QStringList{};
-        QTest::newRow("page without a location") << false << "" << QStringList{"A text is required in the Area field."};
-        QTest::newRow("confirmation") << true << "Pier 4" << QStringList{};
-    }
-    void closeBoxOfTheArchive()
-    {
-        QFETCH(bool, confirmation);
-        QFETCH(QString, place);
-        QFETCH(QStringList, messages);
-        ArchiveFixture archive;
-        DatabasePage &page = archive.openDatabase(WaterwayKind::DepthRestricted, {"Pier 4", "Pier 5"});
-        page.Place->setText(place);
-        if (confirmation) {
-            QTest::mouseClick(page.cmdDelete, Qt::LeftButton);
-            archive.forms->form(FormId::Delete1).close();
-        } else {
-            page.close();
-        }
-        QVERIFY(!archive.forms->form(FormId::Delete1).isVisible() && archive.input(WaterwayKind::DepthRestricted).isVisible());
-        QCOMPARE(page.isVisible(), confirmation || !messages.isEmpty());
-        QCOMPARE(archive.messageTexts(), messages);
-        QCOMPARE(archive.stored(WaterwayKind::DepthRestricted, "Place"), (QStringList{"Pier 4", "Pier 5"}));
-        QCOMPARE(archive.platform.endCount, 0);
-    }
-
     void manual_data()
     {
         QTest::addColumn<bool>("fileThere");

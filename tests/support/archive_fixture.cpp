@@ -69,6 +69,18 @@ void ArchiveFixture::clickRow(DatabasePage &page, int row)
     QCoreApplication::processEvents();    // the grid is put back to the current record once its click is done
 }
 
+QLineEdit *ArchiveFixture::openCell(DatabasePage &page, int column)
+{
+    QTableView *grid = page.DBGrid1;
+    const QModelIndex cell = grid->model()->index(grid->currentIndex().row(), column);
+    const QPoint centre = grid->visualRect(cell).center();
+    // A widget's double click is one event: the press and release before it are the test's.
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseRelease(grid->viewport(), Qt::LeftButton, {}, centre);
+    return qobject_cast<QLineEdit *>(grid->indexWidget(cell));
+}
+
 QStringList ArchiveFixture::stored(WaterwayKind kind, const QString &column)
 {
     QStringList texts;

@@ -28,6 +28,8 @@ struct ArchiveFixture
     // Sets the page's boxes by the names of their columns; names the page lacks are passed over.
     static void setBoxes(DatabasePage &page, const Texts &texts);
     static void clickRow(DatabasePage &page, int row);
+    // Double-clicks a cell of the current record, as a user starts to edit it; null when no editor opened.
+    static QLineEdit *openCell(DatabasePage &page, int column);
     // A column's texts in the order of Teller; empty when the table cannot be read.
     QStringList stored(WaterwayKind kind, const QString &column);
     QStringList messageTexts() const;
