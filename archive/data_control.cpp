@@ -624,9 +624,12 @@ void DataControl::setReadOnly(bool readOnly)
 
 bool DataControl::open()
 {
+    // A retry that fails again leaves what was typed on a page without its table as it stands.
+    const bool hadRecord = d->current >= 0;
     d->closeConnection();
     const bool opened = d->openConnection();
-    d->show(opened ? 0 : -1);
+    if (opened || hadRecord)
+        d->show(opened ? 0 : -1);
     emit Reposition();
     return opened;
 }

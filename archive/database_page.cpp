@@ -472,8 +472,13 @@ void DatabasePage::showEvent(QShowEvent *event)
 {
     // The table is opened when the page is created; a table that could not be opened then (a
     // lock held for a while, a file put right since) is tried again each time the page comes back.
-    if (!event->spontaneous() && m_shownBefore && !Data1->isOpen())
+    // Opened at last, the page starts as on its first showing: in Place, which gives an empty
+    // table its default record.
+    if (!event->spontaneous() && m_shownBefore && !Data1->isOpen()) {
         Data1->refresh();
+        if (Data1->isOpen())
+            focusPlace();
+    }
     m_shownBefore = true;
     Form::showEvent(event);
 }

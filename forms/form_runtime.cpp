@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -134,7 +135,12 @@ void FormRuntime::placeFirstTime(Form &form, const Form *opener)
     // title bar, on it.
     at.setX(std::max(area.left(), std::min(at.x(), area.left() + area.width() - outer.width())));
     at.setY(std::max(area.top(), std::min(at.y(), area.top() + area.height() - outer.height())));
-    form.move(at);
+    // Once the window exists, move() places its client area as if it had no frame yet, which
+    // would put its title bar over the opener's; the frame is what is placed.
+    if (QWindow *window = form.windowHandle(); window && form.testAttribute(Qt::WA_WState_Created))
+        window->setFramePosition(at);
+    else
+        form.move(at);
 }
 
 void FormRuntime::hide(Form &form)

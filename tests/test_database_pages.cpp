@@ -290,6 +290,9 @@ private slots:
         const bool lockGone = fault == "BEGIN EXCLUSIVE";
         QCOMPARE(page.Data1->isOpen(), opens || lockGone);
         QCOMPARE(f.messageTexts(), opens || lockGone ? errors : errors + errors);
+        // Opened at last, the page starts in Place; a retry that fails again keeps what was typed.
+        QCOMPARE(page.Place->text(), QString(lockGone ? "A" : position == 1 ? "B" : "Kiel"));
+        QCOMPARE(page.focusWidget() == page.Place, lockGone);
         QTest::mouseClick(page.CloseButton, Qt::LeftButton);
         const QStringList values{"10", "10", "32", "0.8", "16", "0.5", "200", "12.5", "11"};
         for (qsizetype i = 0; i < values.size(); ++i)

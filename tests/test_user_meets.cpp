@@ -126,6 +126,7 @@ private slots:
                 opener.Hide();
         }
         window.Show();
+        QCoreApplication::processEvents();   // a placed frame reaches the widget as a window event
         QTEST(window.pos(), "expected");
         window.move(40, 50);
         window.Hide();
