@@ -4,17 +4,10 @@
 #include "archive/stored_text.h"
 #include "support/archive_fixture.h"
 
-#include <QApplication>
 #include <QClipboard>
 #include <QDate>
 #include <QHeaderView>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QTableView>
 #include <QToolButton>
-#include <QtTest>
 
 #include <functional>
 

@@ -4,16 +4,9 @@
 #include "archive/delete_confirmation.h"
 #include "support/archive_fixture.h"
 
-#include <QApplication>
 #include <QDate>
 #include <QDir>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QTableView>
 #include <QWindow>
-#include <QtTest>
 
 using namespace kavro;
 
@@ -111,8 +104,7 @@ private slots:
         else
             QTest::mouseClick(update ? page.cmdUpdate : page.CloseButton, Qt::LeftButton);
         QCOMPARE(f.messageTexts(), message.isEmpty() ? QStringList{} : QStringList{message});
-        for (const RecordedMessage &shown : std::as_const(f.platform.messages))
-            QVERIFY(shown.icon == MessageIcon::Stop && shown.title == " ");
+        QVERIFY(f.platform.allShownAs(MessageIcon::Stop, " "));
         QCOMPARE(f.stored(Canal, "Place"), (QStringList{"A", update && message.isEmpty() ? "Kiel" : "B", "C"}));
         QCOMPARE(page.isVisible(), update || !message.isEmpty());
         QCOMPARE(page.Data1->caption(), QString("Record: 2"));
@@ -133,8 +125,7 @@ private slots:
         for (const QString &name : input.fieldNames())
             QCOMPARE(page.valueBox(name)->text(), QString(name == "W" ? "0" : ""));
         QCOMPARE(f.messageTexts(), QStringList{"Cannot use retrieve on record with data."});
-        QVERIFY(f.platform.messages.first().icon == MessageIcon::Stop);
-        QCOMPARE(f.platform.messages.first().title, QString(" "));
+        QVERIFY(f.platform.allShownAs(MessageIcon::Stop, " "));
         QCOMPARE(page.Other->toPlainText(), QString("notes"));
     }
 
@@ -197,8 +188,7 @@ private slots:
         else
             QTest::mouseClick(target, Qt::LeftButton);
         QCOMPARE(f.messageTexts(), messages);
-        for (const RecordedMessage &message : std::as_const(f.platform.messages))
-            QVERIFY(message.icon == MessageIcon::None && message.title == kProgramTitle);
+        QVERIFY(f.platform.allShownAs(MessageIcon::None, kProgramTitle));
         QCOMPARE(f.stored(Channel, "Place"), remaining);
         QVERIFY(!confirmation.isVisible());
         QCOMPARE(f.activeName(), QString(target->window() == &page ? "Condition3" : "frmCond3Dat"));
@@ -279,8 +269,7 @@ private slots:
         for (QString &error : errors)
             error.prepend("Data error event hit err:");
         QCOMPARE(f.messageTexts(), errors);
-        for (const RecordedMessage &shown : std::as_const(f.platform.messages))
-            QVERIFY(shown.icon == MessageIcon::None && shown.title == kProgramTitle);
+        QVERIFY(f.platform.allShownAs(MessageIcon::None, kProgramTitle));
         QVERIFY(!QApplication::overrideCursor());
 
         QTest::mouseClick(page.CloseButton, Qt::LeftButton);
@@ -291,9 +280,7 @@ private slots:
         QCOMPARE(page.Data1->isOpen(), opens || lockGone);
         QCOMPARE(f.messageTexts(), opens || lockGone ? errors : errors + errors);
         QTest::mouseClick(page.CloseButton, Qt::LeftButton);
-        const QStringList values{"10", "10", "32", "0.8", "16", "0.5", "200", "12.5", "11"};
-        for (qsizetype i = 0; i < values.size(); ++i)
-            input.setFieldText(input.fieldNames().at(i), values.at(i));
+        ArchiveFixture::typeCase(input, "10 10 32 0.8 16 0.5 200 12.5 11");
         QTest::mouseClick(input.Command3, Qt::LeftButton);
         QCOMPARE(f.activeName(), QString("Results3"));
         QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files), files);

@@ -5,8 +5,6 @@
 #include "support/navigation_fixture.h"
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 using namespace kavro;
 

@@ -6,9 +6,7 @@
 #include "support/navigation_fixture.h"
 
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 using namespace kavro;
 
@@ -196,9 +194,7 @@ private slots:
         NavigationFixture f;
         for (const auto &[kind, typed] : {std::pair{kCanal, "10 10 20 0.8 15 0.3 40 13"}, {kDepth, "10 10 60 0.8 15 0.3 13"}}) {
             ConditionPage &page = f.openPage(kind);
-            const QStringList texts = QString(typed).split(' ');
-            for (qsizetype i = 0; i < texts.size(); ++i)
-                page.setFieldText(page.fieldNames().at(i), texts.at(i));
+            NavigationFixture::typeCase(page, typed);
             QTest::mouseClick(page.Command3, Qt::LeftButton);
         }
         auto &p = f.forms->as<ResultsPage>(FormId::Results2);

@@ -4,10 +4,6 @@
 
 #include "results/results_page.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QtTest>
-
 using namespace kavro;
 
 namespace {
@@ -75,8 +71,7 @@ private slots:
             QTest::mouseClick(page.OKButton, Qt::LeftButton);
 
         QCOMPARE(f.messageTexts(), messages);
-        for (const RecordedMessage &message : std::as_const(f.platform.messages))
-            QVERIFY(message.icon == MessageIcon::Stop && message.title == title);
+        QVERIFY(f.platform.allShownAs(MessageIcon::Stop, title));
         QStringList taken;
         QStringList expected;
         for (const QString &name : input.fieldNames()) {
@@ -95,9 +90,7 @@ private slots:
     {
         ArchiveFixture f;
         ConditionPage &input = f.input(Canal);
-        const QStringList typed{"10", "10", "32", "0.8", "16", "0.3", "200", "10.5"};
-        for (qsizetype i = 0; i < typed.size(); ++i)
-            input.setFieldText(input.fieldNames().at(i), typed.at(i));
+        ArchiveFixture::typeCase(input, "10 10 32 0.8 16 0.3 200 10.5");
 
         DatabasePage &page = f.openDatabase(Canal);
         page.Place->setText("Kiel Canal");

@@ -1,15 +1,9 @@
 // The whole program over a temporary case database.
 #include "support/archive_fixture.h"
 
-#include "app/register_forms.h"
 #include "archive/database_design.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QSqlError>
-#include <QSqlQuery>
-#include <QTableView>
-#include <QtTest>
 
 namespace kavro {
 
@@ -25,9 +19,6 @@ ArchiveFixture::ArchiveFixture()
     for (const QString &statement : QString::fromUtf8(schema.readAll()).split(QLatin1Char(';')))
         if (!statement.trimmed().isEmpty() && !query.exec(statement))
             qFatal("%s: %s", qPrintable(statement), qPrintable(query.lastError().text()));
-    const AppPaths paths{path, folder.filePath(QStringLiteral("kavro.html"))};
-    forms = std::make_unique<Forms>(runtime, RegionalNumbers(QLocale(QLocale::English, QLocale::UnitedStates)), paths);
-    registerProgramForms(*forms);
 }
 
 ArchiveFixture::~ArchiveFixture()
@@ -88,14 +79,6 @@ QStringList ArchiveFixture::stored(WaterwayKind kind, const QString &column)
     query.exec(QStringLiteral("SELECT %1 FROM %2 ORDER BY Teller").arg(column, databaseDesign(kind).table));
     while (query.next())
         texts << query.value(0).toString();
-    return texts;
-}
-
-QStringList ArchiveFixture::messageTexts() const
-{
-    QStringList texts;
-    for (const RecordedMessage &message : platform.messages)
-        texts << message.text;
     return texts;
 }
 

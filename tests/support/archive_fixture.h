@@ -3,20 +3,19 @@
 #pragma once
 
 #include "archive/database_page.h"
-#include "forms/forms.h"
-#include "input/condition_page.h"
-#include "support/recording_platform.h"
+#include "support/navigation_fixture.h"
 
+#include <QApplication>
+#include <QPlainTextEdit>
 #include <QSqlDatabase>
-#include <QTemporaryDir>
-
-#include <memory>
+#include <QSqlQuery>
+#include <QTableView>
 
 namespace kavro {
 
 using Texts = QHash<QString, QString>;
 
-struct ArchiveFixture
+struct ArchiveFixture : NavigationFixture
 {
     ArchiveFixture();
     ~ArchiveFixture();
@@ -32,15 +31,9 @@ struct ArchiveFixture
     static QLineEdit *openCell(DatabasePage &page, int column);
     // A column's texts in the order of Teller; empty when the table cannot be read.
     QStringList stored(WaterwayKind kind, const QString &column);
-    QStringList messageTexts() const;
-    QString activeName() const { return runtime.activeForm() ? runtime.activeForm()->objectName() : QString(); }
 
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("kavro.db"));
+    const QString path = forms->paths().database;
     QSqlDatabase db;
-    RecordingPlatform platform;
-    FormRuntime runtime{platform};
-    std::unique_ptr<Forms> forms;
 };
 
 } // namespace kavro

@@ -23,6 +23,10 @@ public:
     void startProgram(const QString &program, const QStringList &arguments, std::function<void()> failed) override;
     PrintOutcome printImage(const QImage &image, const QString &jobName) override;
     void end() override { ++endCount; }
+    bool allShownAs(MessageIcon icon, const QString &title) const
+    {
+        return std::all_of(messages.begin(), messages.end(), [&](auto &m) { return m.icon == icon && m.title == title; });
+    }
 
     QList<RecordedMessage> messages;
     QList<QStringList> started;     // program followed by its arguments
