@@ -70,28 +70,16 @@ private slots:
         QVERIFY(page.hintShown());
     }
 
-    void refusal_data()
-    {
-        QTest::addColumn<WaterwayKind>("kind");
-        QTest::addColumn<Texts>("changes");
-        QTest::addColumn<QStringList>("messages");   // title|text
-        QTest::newRow("the program's title") << WaterwayKind::Canal << Texts{{"B2", "10"}, {"W", "9.9"}}
-            << QStringList{"Kavro|The input of canal width or ship breadth is illegal."};
-    }
-    // Nothing stored, nothing shown or hidden, no box changed. A warning before a refusal goes
-    // through the database pages' OK (test_take_over), which shows a check's messages alike.
+    // A refusal with the program's title: nothing stored, nothing shown or hidden, no box changed.
+    // A warning before a refusal goes through the database pages' OK (test_take_over), which shows
+    // a check's messages alike.
     void refusal()
     {
-        QFETCH(WaterwayKind, kind);
-        QFETCH(Texts, changes);
+        const Texts changes{{"B2", "10"}, {"W", "9.9"}};
         NavigationFixture fixture;
-        ConditionPage &page = pressOk(fixture, kind, changes);
-        QStringList shown;
-        for (const RecordedMessage &m : fixture.platform.messages) {
-            QCOMPARE(m.icon, MessageIcon::Stop);
-            shown << m.title + "|" + m.text;
-        }
-        QTEST(shown, "messages");
+        ConditionPage &page = pressOk(fixture, WaterwayKind::Canal, changes);
+        QCOMPARE(fixture.messageTexts(), QStringList{"The input of canal width or ship breadth is illegal."});
+        QVERIFY(fixture.platform.allShownAs(MessageIcon::Stop, "Kavro"));
         QCOMPARE(fixture.forms->activeCase().DraughtAft, QString());
         QCOMPARE(fixture.visibleNames(), QStringList{page.objectName()});
         for (const QString &name : changes.keys())
