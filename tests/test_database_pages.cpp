@@ -185,19 +185,17 @@ private slots:
         QTest::addColumn<int>("position");   // after a grid row is chosen with the lock let go; -1: never opened
         QTest::addColumn<QStringList>("errors");
         QTest::addColumn<QStringList>("stored");
-        const QStringList ab{"A", "B"};
-        QTest::newRow("missing file") << "missing file" << -1 << QStringList{"unable to open database file"}
-                                      << QStringList();
-        QTest::newRow("missing table") << "DROP TABLE ChannCon" << -1 << QStringList{"no such table: ChannCon"}
-                                       << QStringList();
-        QTest::newRow("corrupt file") << "corrupt file" << -1 << QStringList{"file is not a database"} << QStringList();
+        const QStringList ab{"A", "B"}, none;
+        QTest::newRow("missing file") << "missing file" << -1 << QStringList{"unable to open database file"} << none;
+        QTest::newRow("missing table") << "DROP TABLE ChannCon" << -1 << QStringList{"no such table: ChannCon"} << none;
+        QTest::newRow("corrupt file") << "corrupt file" << -1 << QStringList{"file is not a database"} << none;
         QTest::newRow("locked by a writer") << "BEGIN EXCLUSIVE" << -1 << QStringList{"database is locked"} << ab;
         QTest::newRow("read-only") << "read-only" << 0 << QStringList(2, "attempt to write a readonly database") << ab;
         QTest::newRow("locked while saving") << "BEGIN IMMEDIATE" << 1 << QStringList{"database is locked"}
                                              << QStringList{"Kiel", "B"};
         // A quoted name that the table lacks would read as a text, so the open checks the columns.
         QTest::newRow("missing column") << "ALTER TABLE ChannCon DROP COLUMN Place" << -1
-                                        << QStringList{"The table ChannCon has no column Place."} << QStringList();
+                                        << QStringList{"The table ChannCon has no column Place."} << none;
         QTest::newRow("view") << "ALTER TABLE ChannCon RENAME TO Cases; CREATE VIEW ChannCon AS SELECT * FROM Cases" << 0 << QStringList(2, "cannot modify ChannCon because it is a view") << ab;
     }
     void failingDatabase()

@@ -72,12 +72,8 @@ private slots:
 
         QCOMPARE(f.messageTexts(), messages);
         QVERIFY(f.platform.allShownAs(MessageIcon::Stop, title));
-        QStringList taken, expected;
-        for (const QString &name : input.fieldNames()) {
-            taken << input.fieldText(name);
-            expected << (accepted ? changes.value(name, kGoodCase.value(name)) : "typed");
-        }
-        QCOMPARE(taken, expected);
+        for (const QString &name : input.fieldNames())
+            QCOMPARE(input.fieldText(name), accepted ? changes.value(name, kGoodCase.value(name)) : "typed");
         QCOMPARE(f.activeName(), accepted ? input.objectName() : page.objectName());
         QCOMPARE(f.forms->activeCase().DraughtAft, QString());
         QCOMPARE(f.stored(kind, "TA"), QStringList{""});

@@ -33,8 +33,7 @@ private slots:
         if (!fileThere)
             QVERIFY(QFile::remove(path));
         program.platform.programsFail = viewerFails;
-        Form &menu = program.forms->form(FormId::Intro);
-        menu.Show();
+        Form &menu = program.open(FormId::Intro);
         QTest::mouseClick(menu.findChild<QPushButton *>("Manual"), Qt::LeftButton);
         QTest::keyClick(menu.windowHandle(), Qt::Key_M, Qt::AltModifier);
         QTRY_COMPARE(program.platform.messages.size(), message.isEmpty() ? 0 : 2);
@@ -83,8 +82,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("Option1"));
         QStyleOption option;
         option.initFrom(QApplication::focusWidget());
-        QVERIFY(option.state & QStyle::State_HasFocus);
-        QVERIFY(option.state & QStyle::State_KeyboardFocusChange);
+        QVERIFY(option.state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange));
     }
     // The first time a title bar's height (22 pixels) below and right of the window that opened it,
     // also when that one hid itself first, or centred when none did; on the screen's free area even
