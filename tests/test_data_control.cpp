@@ -15,7 +15,6 @@ using namespace kavro;
 
 namespace {
 
-constexpr auto Depth = WaterwayKind::DepthRestricted;
 const QString kError = QStringLiteral("Data error event hit err:");
 
 void click(DatabasePage &page, const char *stripButton)

@@ -10,14 +10,6 @@
 
 using namespace kavro;
 
-namespace {
-
-constexpr auto DepthRestricted = WaterwayKind::DepthRestricted;
-constexpr auto Canal = WaterwayKind::Canal;
-constexpr auto Channel = WaterwayKind::Channel;
-
-} // namespace
-
 class DatabasePagesTest : public QObject
 {
     Q_OBJECT
@@ -27,7 +19,7 @@ private slots:
         QTest::addColumn<WaterwayKind>("kind");
         QTest::addColumn<QString>("place");
         QTest::addColumn<QString>("tabOrder");
-        QTest::newRow("depth-restricted") << DepthRestricted << "Shallow Water Area A"
+        QTest::newRow("depth-restricted") << Depth << "Shallow Water Area A"
                                           << "Author TA TF B2 CB SS K H Other cmdAdd Command3 cmdUpdate cmdDelete "
                                              "Command2 Command1 DBGrid1 Place";
         QTest::newRow("canal") << Canal << "Canal A"

@@ -12,7 +12,6 @@ namespace {
 
 const QString hint = "The specified minimum under-keel clearance represents the clearance required after the kavro "
                      "effect is included.";
-using Texts = QHash<QString, QString>;
 const QLocale german(QLocale::German, QLocale::Germany);
 
 // Passes every check on every kind: T = 10, ratio 1.25, clearance 2.5, width 40 over breadth 20.
@@ -43,7 +42,7 @@ private slots:
     void enterWalksThePage()
     {
         NavigationFixture fixture;
-        ConditionPage &page = fixture.openPage(WaterwayKind::Channel);
+        ConditionPage &page = fixture.openPage(Channel);
         for (const QString &step : QString("TA TF B2* CB* SS K* W* H HB").split(' ')) {
             QLineEdit *box = page.field(step.chopped(step.endsWith('*') ? 1 : 0));
             QCOMPARE(QApplication::focusWidget(), box);
@@ -60,7 +59,7 @@ private slots:
     void hintOnK()
     {
         NavigationFixture fixture;
-        ConditionPage &page = fixture.openPage(WaterwayKind::DepthRestricted);
+        ConditionPage &page = fixture.openPage(Depth);
         page.K->setFocus(Qt::MouseFocusReason);
         QCOMPARE(page.Infotekst->text(), hint);
         QVERIFY(!page.hintShown());
@@ -77,7 +76,7 @@ private slots:
     {
         const Texts changes{{"B2", "10"}, {"W", "9.9"}};
         NavigationFixture fixture;
-        ConditionPage &page = pressOk(fixture, WaterwayKind::Canal, changes);
+        ConditionPage &page = pressOk(fixture, Canal, changes);
         QCOMPARE(fixture.messageTexts(), QStringList{"The input of canal width or ship breadth is illegal."});
         QVERIFY(fixture.platform.allShownAs(MessageIcon::Stop, "Kavro"));
         QCOMPARE(fixture.forms->activeCase().DraughtAft, QString());
@@ -95,9 +94,9 @@ private slots:
         QTest::addColumn<double>("speed");
         QTest::addColumn<QString>("visible");
         const QLocale english(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("depth stays beneath") << WaterwayKind::DepthRestricted << english
+        QTest::newRow("depth stays beneath") << Depth << english
                                              << "10.00 9.5 20.0 .70 0.50 12.5 old old" << 10.5 << "Condition1 Results1";
-        QTest::newRow("decimal comma") << WaterwayKind::Channel << german << "10 9,5 20 0,7 0,5 12,5 40,0 11" << 12.25
+        QTest::newRow("decimal comma") << Channel << german << "10 9,5 20 0,7 0,5 12,5 40,0 11" << 12.25
                                        << "Results3";
     }
     // Texts are stored as typed, only the speed is converted; the results page of the kind is active.

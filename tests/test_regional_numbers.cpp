@@ -5,10 +5,8 @@
 
 using namespace kavro;
 
-namespace {
 const QLocale en(QLocale::English, QLocale::UnitedStates);
 const QLocale de(QLocale::German, QLocale::Germany);
-}
 
 class RegionalNumbersTest : public QObject
 {

@@ -6,12 +6,6 @@
 
 using namespace kavro;
 
-namespace {
-
-constexpr auto DepthRestricted = WaterwayKind::DepthRestricted;
-constexpr auto Canal = WaterwayKind::Canal;
-constexpr auto Channel = WaterwayKind::Channel;
-
 // A case every page accepts without a warning: ratio 1.25, width 200 against breadth 32.
 const Texts kGoodCase{{"TA", "10"}, {"TF", "9.5"}, {"B2", "32"}, {"CB", "0.8"}, {"SS", "16"},
                       {"K", "0.5"}, {"W", "200"},  {"H", "12.5"}, {"HB", "11"}};
@@ -20,8 +14,6 @@ const QString kLowRatio = QStringLiteral(
     "clearance for which the kavro prediction method is primarily valid. Please note that this can increase the "
     "uncertainty of the calculated results and should be compensated for by an increase of the specified minimum "
     "under-keel clearance in order to stay on the safe side.");
-
-} // namespace
 
 class TakeOverTest : public QObject
 {
@@ -43,10 +35,10 @@ private slots:
         QTest::newRow("canal width 15.5 for breadth 10") << Canal << Texts{{"B2", "10"}, {"W", "15.5"}}
             << QStringList{"The input of canal width is out of valid range."} << kProgramTitle;
         QTest::newRow("low ratio, then block coefficient")
-            << DepthRestricted << Texts{{"TF", "10"}, {"H", "10.5"}, {"CB", "0.95"}}
+            << Depth << Texts{{"TF", "10"}, {"H", "10.5"}, {"CB", "0.95"}}
             << QStringList{kLowRatio, "The input of block coefficient is out of valid range."} << " ";
         QTest::newRow("texts as they stand")
-            << DepthRestricted << Texts{{"B2", "32.20"}, {"K", " 0.50 "}} << QStringList() << "";
+            << Depth << Texts{{"B2", "32.20"}, {"K", " 0.50 "}} << QStringList() << "";
         // On the channel page Enter in a box presses OK.
         QTest::newRow("channel without the clearance check, by Enter")
             << Channel << Texts{{"TF", "10"}, {"H", "12"}, {"K", "3"}} << QStringList() << "";

@@ -15,8 +15,6 @@
 
 namespace kavro {
 
-using Texts = QHash<QString, QString>;
-
 struct ArchiveFixture : NavigationFixture
 {
     ArchiveFixture()

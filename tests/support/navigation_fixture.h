@@ -18,6 +18,11 @@
 
 namespace kavro {
 
+constexpr auto Depth = WaterwayKind::DepthRestricted;
+constexpr auto Canal = WaterwayKind::Canal;
+constexpr auto Channel = WaterwayKind::Channel;
+using Texts = QHash<QString, QString>;
+
 struct NavigationFixture
 {
     explicit NavigationFixture(QLocale locale = QLocale(QLocale::English, QLocale::UnitedStates))
