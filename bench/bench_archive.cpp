@@ -34,8 +34,7 @@ struct Program : ArchiveFixture
     }
 };
 
-Program *full = nullptr;
-Program *empty = nullptr;
+Program *full = nullptr, *empty = nullptr;
 
 void medianOfFive(benchmark::internal::Benchmark *benchmark)
 {
@@ -63,9 +62,8 @@ void moveLast(benchmark::State &state, bool byGrid)
         state.PauseTiming();
         page->Data1->refresh();
         state.ResumeTiming();
-        QKeyEvent ctrlEnd(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
         if (byGrid)
-            QApplication::sendEvent(page->DBGrid1, &ctrlEnd);
+            QTest::keyClick(page->DBGrid1, Qt::Key_End, Qt::ControlModifier);
         else
             page->Data1->findChild<QToolButton *>(QStringLiteral("Last"))->click();
         page->repaint();

@@ -38,8 +38,9 @@ class InputPagesTest : public QObject
     Q_OBJECT
 private slots:
     // The page opens in TA; Enter in each box moves on once the key is handled, and from the last
-    // box reaches OK. A star marks the boxes whose Enter first empties the hint line.
-    void enterWalksThePage()
+    // box reaches OK. A star marks the boxes whose Enter first empties the hint line. Then the
+    // clearance's hint shows when K takes the focus, and when the pointer passes over K.
+    void enterWalksThePageAndHintOnK()
     {
         NavigationFixture fixture;
         ConditionPage &page = fixture.openPage(Channel);
@@ -53,13 +54,7 @@ private slots:
             QTRY_VERIFY(QApplication::focusWidget() != box);
         }
         QCOMPARE(QApplication::focusWidget(), page.Command3);
-    }
-
-    // The clearance's hint shows when K takes the focus, and when the pointer passes over K.
-    void hintOnK()
-    {
-        NavigationFixture fixture;
-        ConditionPage &page = fixture.openPage(Depth);
+        page.Infotekst->clear();
         page.K->setFocus(Qt::MouseFocusReason);
         QCOMPARE(page.Infotekst->text(), hint);
         QVERIFY(!page.hintShown());
