@@ -67,8 +67,7 @@ private slots:
                 };
                 const QString widthRange = titled(range(water + " width"));
                 const QString naturalAboveDepth = kind == Channel && db ? naturalRange + ' ' : naturalRange;
-                const bool depth = kind == Depth;
-                const bool noUkcCheck = kind == Channel && db;
+                const bool depth = kind == Depth, noUkcCheck = kind == Channel && db;
 
                 // Each box in field order: numeric test, then below-zero test, before the next box.
                 const QStringList boxes = QStringList{"TA", "TF", "B2", "CB", "SS", "K"}

@@ -74,8 +74,7 @@ private slots:
     void defaultButtonAndFocusShow()
     {
         NavigationFixture program;
-        program.open(FormId::Forhold);
-        for (const QPushButton *button : program.forms->form(FormId::Forhold).findChildren<QPushButton *>())
+        for (const QPushButton *button : program.open(FormId::Forhold).findChildren<QPushButton *>())
             QCOMPARE(button->isDefault(), button->objectName() == "Command1");
         QStyleOption option;   // on Option1, as test_navigation's roads find it
         option.initFrom(QApplication::focusWidget());
