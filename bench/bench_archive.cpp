@@ -1,17 +1,7 @@
 // A database page over 100,000 stored cases must feel as quick as one over a few: opening,
-// stepping to the last record, saving and deleting, and what the open table costs in memory.
-#include "archive/database_page.h"
-#include "bench/silent_platform.h"
-#include "forms/forms.h"
+// stepping to the last record, saving, and what the open table costs in memory.
+#include "support/archive_fixture.h"
 
-#include <QApplication>
-#include <QFile>
-#include <QKeyEvent>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QTableView>
-#include <QTemporaryDir>
 #include <QToolButton>
 #include <benchmark/benchmark.h>
 
@@ -21,45 +11,30 @@ using namespace kavro;
 
 namespace {
 
-// The program over a database file built from the program's schema holding `cases` stored cases.
-struct Program
+// The program over a database file holding `count` stored cases.
+struct Program : ArchiveFixture
 {
-    Program(const QString &file, int count) : path(folder.filePath(file))
+    explicit Program(int count)
     {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
-        db.setDatabaseName(path);
-        QFile schema(QStringLiteral(":/kavro.sql"));
-        if (!db.open() || !schema.open(QIODevice::ReadOnly))
+        if (!QSqlQuery(db).exec(QStringLiteral(
+                "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
+                "INSERT INTO DepthRest (Date, Place, Author, Other, TA, TF, B2, CB, SS, K, H) "
+                "SELECT '2024-05-01', 'Shallow Water Area ' || i, 'Captain N.N', 'Stored case ' || i || char(10) || "
+                "'second line', '10.50', '10.20', '32.20', '0.80', '16', '0.5', '14' FROM n WHERE %1 > 0").arg(count)))
             qFatal("The database could not be built");
-        QStringList statements = QString::fromUtf8(schema.readAll()).split(QLatin1Char(';'));
-        statements << QStringLiteral(
-            "WITH RECURSIVE n(i) AS (SELECT 1 UNION ALL SELECT i + 1 FROM n WHERE i < %1) "
-            "INSERT INTO DepthRest (Date, Place, Author, Other, TA, TF, B2, CB, SS, K, H) "
-            "SELECT '2024-05-01', 'Shallow Water Area ' || i, 'Captain N.N', 'Stored case ' || i || char(10) || "
-            "'second line', '10.50', '10.20', '32.20', '0.80', '16', '0.5', '14' FROM n WHERE %1 > 0").arg(count);
-        for (const QString &statement : std::as_const(statements))
-            if (!statement.trimmed().isEmpty() && !QSqlQuery(db).exec(statement))
-                qFatal("The database could not be built");
         db.close();
     }
     // The depth-restricted page, shown and painted as the user sees it, which reads the rows the grid shows.
     std::unique_ptr<DatabasePage> open()
     {
-        auto page = std::make_unique<DatabasePage>(forms, WaterwayKind::DepthRestricted);
+        auto page = std::make_unique<DatabasePage>(*forms, WaterwayKind::DepthRestricted);
         page->Show();
         page->repaint();
         return page;
     }
-
-    static inline QTemporaryDir folder;
-    const QString path;
-    SilentPlatform platform;
-    FormRuntime runtime{platform};
-    Forms forms{runtime, RegionalNumbers(), AppPaths{path, QString()}};
 };
 
-Program *full = nullptr;
-Program *empty = nullptr;
+Program *full = nullptr, *empty = nullptr;
 
 void medianOfFive(benchmark::internal::Benchmark *benchmark)
 {
@@ -87,9 +62,8 @@ void moveLast(benchmark::State &state, bool byGrid)
         state.PauseTiming();
         page->Data1->refresh();
         state.ResumeTiming();
-        QKeyEvent ctrlEnd(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
         if (byGrid)
-            QApplication::sendEvent(page->DBGrid1, &ctrlEnd);
+            QTest::keyClick(page->DBGrid1, Qt::Key_End, Qt::ControlModifier);
         else
             page->Data1->findChild<QToolButton *>(QStringLiteral("Last"))->click();
         page->repaint();
@@ -115,23 +89,6 @@ void addThenUpdate(benchmark::State &state)
     }
 }
 BENCHMARK(addThenUpdate)->Apply(medianOfFive);
-
-void deleteThenMoveFirst(benchmark::State &state)
-{
-    auto page = full->open();
-    for (auto _ : state) {
-        state.PauseTiming();
-        const int stored = page->Data1->recordCount();
-        page->DBGrid1->setCurrentIndex(page->DBGrid1->model()->index(stored / 2, 0));
-        state.ResumeTiming();
-        page->Data1->deleteCurrent();
-        page->Data1->moveFirst();
-        page->repaint();
-        if (page->Data1->recordCount() != stored - 1 || page->Data1->absolutePosition() != 0)
-            state.SkipWithError("the record is not deleted or the first one not current");
-    }
-}
-BENCHMARK(deleteThenMoveFirst)->Apply(medianOfFive);
 
 // Heap in use: unlike the resident size it does not hide what reuses memory freed earlier in the run.
 double heapMegabytes()
@@ -165,8 +122,7 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Program withCases(QStringLiteral("full.db"), 100000);
-    Program withoutCases(QStringLiteral("empty.db"), 0);
+    Program withCases(100000), withoutCases(0);
     full = &withCases;
     empty = &withoutCases;
     benchmark::Initialize(&argc, argv);

@@ -1,31 +1,14 @@
 // The database pages and their delete confirmations over a real database file: the default
-// record and when the Place box adds it, the checks of Update and Close, Retrieve, Delete, the
-// record caption, and a database file that fails.
+// record and when the Place box adds it, the checks of Update and Close, Delete, the record
+// caption, and a database file that fails. Retrieve: test_take_over.
 #include "archive/delete_confirmation.h"
 #include "support/archive_fixture.h"
 
-#include <QApplication>
 #include <QDate>
 #include <QDir>
-#include <QLineEdit>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QSqlQuery>
-#include <QTableView>
 #include <QWindow>
-#include <QtTest>
 
 using namespace kavro;
-
-namespace {
-
-constexpr auto DepthRestricted = WaterwayKind::DepthRestricted;
-constexpr auto Canal = WaterwayKind::Canal;
-constexpr auto Channel = WaterwayKind::Channel;
-
-const QString today = QDate::currentDate().toString(Qt::ISODate);
-
-} // namespace
 
 class DatabasePagesTest : public QObject
 {
@@ -36,7 +19,7 @@ private slots:
         QTest::addColumn<WaterwayKind>("kind");
         QTest::addColumn<QString>("place");
         QTest::addColumn<QString>("tabOrder");
-        QTest::newRow("depth-restricted") << DepthRestricted << "Shallow Water Area A"
+        QTest::newRow("depth-restricted") << Depth << "Shallow Water Area A"
                                           << "Author TA TF B2 CB SS K H Other cmdAdd Command3 cmdUpdate cmdDelete "
                                              "Command2 Command1 DBGrid1 Place";
         QTest::newRow("canal") << Canal << "Canal A"
@@ -54,7 +37,7 @@ private slots:
         ArchiveFixture f;
         DatabasePage &page = f.openDatabase(kind);
         QCOMPARE(f.stored(kind, "Place") + f.stored(kind, "Author") + f.stored(kind, "Date"),
-                 (QStringList{place, "Captain N.N", today}));
+                 (QStringList{place, "Captain N.N", QDate::currentDate().toString(Qt::ISODate)}));
         QCOMPARE(page.Data1->caption(), QString("Record: 1"));
         QCOMPARE(f.platform.messages.size(), 0);
         // Tab skips the disabled Date box, the hidden Teller box and the invisible Refresh.
@@ -111,31 +94,10 @@ private slots:
         else
             QTest::mouseClick(update ? page.cmdUpdate : page.CloseButton, Qt::LeftButton);
         QCOMPARE(f.messageTexts(), message.isEmpty() ? QStringList{} : QStringList{message});
-        for (const RecordedMessage &shown : std::as_const(f.platform.messages))
-            QVERIFY(shown.icon == MessageIcon::Stop && shown.title == " ");
+        QVERIFY(f.platform.allShownAs(MessageIcon::Stop, " "));
         QCOMPARE(f.stored(Canal, "Place"), (QStringList{"A", update && message.isEmpty() ? "Kiel" : "B", "C"}));
         QCOMPARE(page.isVisible(), update || !message.isEmpty());
         QCOMPARE(page.Data1->caption(), QString("Record: 2"));
-    }
-
-    // A record holding any value refuses Retrieve and keeps what it holds. (The typical road
-    // through the archive retrieves into a record without values.)
-    void retrieveRefusedOnARecordWithValues()
-    {
-        ArchiveFixture f;
-        ConditionPage &input = f.input(Canal);
-        for (const QString &name : input.fieldNames())
-            input.setFieldText(name, "1.50");
-        DatabasePage &page = f.openDatabase(Canal);
-        page.Other->setPlainText("notes");
-        page.valueBox("W")->setText("0");
-        QTest::mouseClick(page.RetrieveButton, Qt::LeftButton);
-        for (const QString &name : input.fieldNames())
-            QCOMPARE(page.valueBox(name)->text(), QString(name == "W" ? "0" : ""));
-        QCOMPARE(f.messageTexts(), QStringList{"Cannot use retrieve on record with data."});
-        QVERIFY(f.platform.messages.first().icon == MessageIcon::Stop);
-        QCOMPARE(f.platform.messages.first().title, QString(" "));
-        QCOMPARE(page.Other->toPlainText(), QString("notes"));
     }
 
     void deleteRecord_data()
@@ -162,7 +124,6 @@ private slots:
         QFETCH(int, row);
         QFETCH(QString, answer);
         QFETCH(QStringList, remaining);
-        QFETCH(QStringList, messages);
         ArchiveFixture f;
         DatabasePage &page = f.openDatabase(Channel, stored);
         if (row < 0)
@@ -196,16 +157,14 @@ private slots:
             target->close();
         else
             QTest::mouseClick(target, Qt::LeftButton);
-        QCOMPARE(f.messageTexts(), messages);
-        for (const RecordedMessage &message : std::as_const(f.platform.messages))
-            QVERIFY(message.icon == MessageIcon::None && message.title == kProgramTitle);
+        QTEST(f.messageTexts(), "messages");
+        QVERIFY(f.platform.allShownAs(MessageIcon::None, kProgramTitle));
         QCOMPARE(f.stored(Channel, "Place"), remaining);
         QVERIFY(!confirmation.isVisible());
         QCOMPARE(f.activeName(), QString(target->window() == &page ? "Condition3" : "frmCond3Dat"));
         if (answer == "&Yes") {
             QTRY_COMPARE(QApplication::focusWidget(), page.Place);
-            QCOMPARE(page.Place->text(), remaining.first());
-            QCOMPARE(page.Data1->caption(), QString("Record: 1"));
+            QCOMPARE(page.Place->text() + ", " + page.Data1->caption(), remaining.first() + ", Record: 1");
         }
     }
 
@@ -214,24 +173,22 @@ private slots:
     // page's OK still work. Showing the page again tries a table that could not be opened again.
     void failingDatabase_data()
     {
-        QTest::addColumn<QString>("fault");
+        QTest::addColumn<QString>("fault");   // a broken file, or what the test's connection does to it
         QTest::addColumn<int>("position");   // after a grid row is chosen with the lock let go; -1: never opened
         QTest::addColumn<QStringList>("errors");
         QTest::addColumn<QStringList>("stored");
-        const QStringList ab{"A", "B"};
-        QTest::newRow("missing file") << "missing file" << -1 << QStringList{"unable to open database file"}
-                                      << QStringList();
-        QTest::newRow("missing table") << "missing table" << -1 << QStringList{"no such table: ChannCon"}
-                                       << QStringList();
-        QTest::newRow("corrupt file") << "corrupt file" << -1 << QStringList{"file is not a database"} << QStringList();
+        const QStringList ab{"A", "B"}, none;
+        QTest::newRow("missing file") << "missing file" << -1 << QStringList{"unable to open database file"} << none;
+        QTest::newRow("missing table") << "DROP TABLE ChannCon" << -1 << QStringList{"no such table: ChannCon"} << none;
+        QTest::newRow("corrupt file") << "corrupt file" << -1 << QStringList{"file is not a database"} << none;
         QTest::newRow("locked by a writer") << "BEGIN EXCLUSIVE" << -1 << QStringList{"database is locked"} << ab;
         QTest::newRow("read-only") << "read-only" << 0 << QStringList(2, "attempt to write a readonly database") << ab;
         QTest::newRow("locked while saving") << "BEGIN IMMEDIATE" << 1 << QStringList{"database is locked"}
                                              << QStringList{"Kiel", "B"};
         // A quoted name that the table lacks would read as a text, so the open checks the columns.
-        QTest::newRow("missing column") << "DROP COLUMN Place" << -1
-                                        << QStringList{"The table ChannCon has no column Place."} << QStringList();
-        QTest::newRow("view") << "view" << 0 << QStringList(2, "cannot modify ChannCon because it is a view") << ab;
+        QTest::newRow("missing column") << "ALTER TABLE ChannCon DROP COLUMN Place" << -1
+                                        << QStringList{"The table ChannCon has no column Place."} << none;
+        QTest::newRow("view") << "ALTER TABLE ChannCon RENAME TO Cases; CREATE VIEW ChannCon AS SELECT * FROM Cases" << 0 << QStringList(2, "cannot modify ChannCon because it is a view") << ab;
     }
     void failingDatabase()
     {
@@ -243,21 +200,15 @@ private slots:
         ArchiveFixture f;
         QVERIFY(QSqlQuery(f.db).exec("INSERT INTO ChannCon (Date, Place, Author) VALUES ('2024-05-01', 'A', 'Mate'), "
                           "('2024-05-01', 'B', 'Mate')"));
-        if (fault == "missing table")
-            QVERIFY(QSqlQuery(f.db).exec("DROP TABLE ChannCon"));
-        if (fault == "missing file" || fault == "corrupt file") {
+        if (fault.endsWith(" file")) {
             f.db.close();
             QFile file(f.path);
             QVERIFY(fault == "missing file" ? file.remove()
                                             : file.open(QIODevice::WriteOnly) && file.write(QByteArray(4096, 'x')) == 4096);
+        } else if (fault != "read-only") {
+            for (const QString &statement : fault.split("; "))
+                QVERIFY(QSqlQuery(f.db).exec(statement));
         }
-        if (fault.startsWith("BEGIN"))
-            QVERIFY(QSqlQuery(f.db).exec(fault));
-        if (fault.startsWith("DROP"))
-            QVERIFY(QSqlQuery(f.db).exec("ALTER TABLE ChannCon " + fault));
-        if (fault == "view")
-            QVERIFY(QSqlQuery(f.db).exec("ALTER TABLE ChannCon RENAME TO Cases")
-                    && QSqlQuery(f.db).exec("CREATE VIEW ChannCon AS SELECT * FROM Cases"));
         const QStringList files = QDir(f.folder.path()).entryList(QDir::Files);
 
         DatabasePage &page = f.openDatabase(Channel);
@@ -273,14 +224,12 @@ private slots:
         if (fault.startsWith("BEGIN"))
             QVERIFY(QSqlQuery(f.db).exec("ROLLBACK"));
         ArchiveFixture::clickRow(page, 1);
-        QCOMPARE(page.Data1->absolutePosition(), position);
-        QCOMPARE(page.DBGrid1->currentIndex().row(), position);
-        QCOMPARE(page.Place->text(), QString(position == 1 ? "B" : "Kiel"));
+        QCOMPARE((QList<QVariant>{page.Data1->absolutePosition(), page.DBGrid1->currentIndex().row(), page.Place->text()}),
+                 (QList<QVariant>{position, position, position == 1 ? "B" : "Kiel"}));
         for (QString &error : errors)
             error.prepend("Data error event hit err:");
         QCOMPARE(f.messageTexts(), errors);
-        for (const RecordedMessage &shown : std::as_const(f.platform.messages))
-            QVERIFY(shown.icon == MessageIcon::None && shown.title == kProgramTitle);
+        QVERIFY(f.platform.allShownAs(MessageIcon::None, kProgramTitle));
         QVERIFY(!QApplication::overrideCursor());
 
         QTest::mouseClick(page.CloseButton, Qt::LeftButton);
@@ -294,9 +243,7 @@ private slots:
         QCOMPARE(page.Place->text(), QString(lockGone ? "A" : position == 1 ? "B" : "Kiel"));
         QCOMPARE(page.focusWidget() == page.Place, lockGone);
         QTest::mouseClick(page.CloseButton, Qt::LeftButton);
-        const QStringList values{"10", "10", "32", "0.8", "16", "0.5", "200", "12.5", "11"};
-        for (qsizetype i = 0; i < values.size(); ++i)
-            input.setFieldText(input.fieldNames().at(i), values.at(i));
+        ArchiveFixture::typeCase(input, "10 10 32 0.8 16 0.5 200 12.5 11");
         QTest::mouseClick(input.Command3, Qt::LeftButton);
         QCOMPARE(f.activeName(), QString("Results3"));
         QCOMPARE(QDir(f.folder.path()).entryList(QDir::Files), files);

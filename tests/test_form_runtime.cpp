@@ -116,8 +116,7 @@ private slots:
         QCOMPARE(platform.messages.size(), 2);
         QCOMPARE(platform.messages[0].text, "No printer is installed, so the page was not printed.");
         QVERIFY(platform.messages[1].text.startsWith("The printer did not take the page, so it was not printed."));
-        for (const RecordedMessage &m : std::as_const(platform.messages))
-            QVERIFY(m.icon == MessageIcon::Stop && m.title == kProgramTitle);
+        QVERIFY(platform.allShownAs(MessageIcon::Stop, kProgramTitle));
         QVERIFY(platform.printed.isEmpty());
     }
 

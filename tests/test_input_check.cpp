@@ -13,16 +13,13 @@ constexpr WaterwayKind Channel = WaterwayKind::Channel;
 
 // A box with the program's own title is marked; the others have a blank title.
 QString titled(const QString &text) { return "[program] " + text; }
-const QString aftRange = "The input of draught at aft perpendicular is out of valid range.";
-const QString foreRange = "The input of draught at fore perpendicular is out of valid range.";
-const QString cbRange = "The input of block coefficient is out of valid range.";
-const QString breadthRange = "The input of breadth is out of valid range.";
-const QString speedRange = "The input of service speed is out of valid range.";
-const QString naturalRange = "The input of natural depth is out of valid range.";
+QString range(const QString &quantity) { return "The input of " + quantity + " is out of valid range."; }
+const QString aftRange = range("draught at aft perpendicular"), foreRange = range("draught at fore perpendicular");
+const QString cbRange = range("block coefficient"), breadthRange = range("breadth"), speedRange = range("service speed");
+const QString naturalRange = range("natural depth"), ukcRange = range("minimum under-keel clearance");
 const QString staticRatio = "The static under-keel clearance is below zero. Thus, ship kavro cannot be calculated.";
 const QString noRatio = "The static depth-to-draught ratio cannot be formed.";
 const QString noDraught = noRatio + " Please enter a draught above zero.";
-const QString ukcRange = "The input of minimum under-keel clearance is out of valid range.";
 const QString widthOrBreadth = titled("The input of canal width or ship breadth is illegal.");
 const QString low = "WARNING: The static depth-to-draught ratio is less than 1.1. This is below the minimum static under-keel clearance for which the kavro prediction method is primarily valid. Please note that this can increase the uncertainty of the calculated results and should be compensated for by an increase of the specified minimum under-keel clearance in order to stay on the safe side.";
 const QString high = "WARNING: The static depth-to-draught ratio is exceeding 1.4. This is above the maximum static under-keel clearance for which the kavro prediction method is primarily valid. Please note that this can increase the uncertainty of the calculated results.";
@@ -68,10 +65,9 @@ private slots:
                     return QString("The input of %1%2is illegal. Please do not use numbers below zero.")
                         .arg(quantity[box], kind == Channel && db && box == "K" ? "" : " ");
                 };
-                const QString widthRange = titled(QString("The input of %1 width is out of valid range.").arg(water));
+                const QString widthRange = titled(range(water + " width"));
                 const QString naturalAboveDepth = kind == Channel && db ? naturalRange + ' ' : naturalRange;
-                const bool depth = kind == Depth;
-                const bool noUkcCheck = kind == Channel && db;
+                const bool depth = kind == Depth, noUkcCheck = kind == Channel && db;
 
                 // Each box in field order: numeric test, then below-zero test, before the next box.
                 const QStringList boxes = QStringList{"TA", "TF", "B2", "CB", "SS", "K"}

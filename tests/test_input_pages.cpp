@@ -5,8 +5,6 @@
 #include "support/navigation_fixture.h"
 
 #include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 using namespace kavro;
 
@@ -14,7 +12,6 @@ namespace {
 
 const QString hint = "The specified minimum under-keel clearance represents the clearance required after the kavro "
                      "effect is included.";
-using Texts = QHash<QString, QString>;
 const QLocale german(QLocale::German, QLocale::Germany);
 
 // Passes every check on every kind: T = 10, ratio 1.25, clearance 2.5, width 40 over breadth 20.
@@ -41,11 +38,12 @@ class InputPagesTest : public QObject
     Q_OBJECT
 private slots:
     // The page opens in TA; Enter in each box moves on once the key is handled, and from the last
-    // box reaches OK. A star marks the boxes whose Enter first empties the hint line.
-    void enterWalksThePage()
+    // box reaches OK. A star marks the boxes whose Enter first empties the hint line. Then the
+    // clearance's hint shows when K takes the focus, and when the pointer passes over K.
+    void enterWalksThePageAndHintOnK()
     {
         NavigationFixture fixture;
-        ConditionPage &page = fixture.openPage(WaterwayKind::Channel);
+        ConditionPage &page = fixture.openPage(Channel);
         for (const QString &step : QString("TA TF B2* CB* SS K* W* H HB").split(' ')) {
             QLineEdit *box = page.field(step.chopped(step.endsWith('*') ? 1 : 0));
             QCOMPARE(QApplication::focusWidget(), box);
@@ -56,13 +54,7 @@ private slots:
             QTRY_VERIFY(QApplication::focusWidget() != box);
         }
         QCOMPARE(QApplication::focusWidget(), page.Command3);
-    }
-
-    // The clearance's hint shows when K takes the focus, and when the pointer passes over K.
-    void hintOnK()
-    {
-        NavigationFixture fixture;
-        ConditionPage &page = fixture.openPage(WaterwayKind::DepthRestricted);
+        page.Infotekst->clear();
         page.K->setFocus(Qt::MouseFocusReason);
         QCOMPARE(page.Infotekst->text(), hint);
         QVERIFY(!page.hintShown());
@@ -72,28 +64,16 @@ private slots:
         QVERIFY(page.hintShown());
     }
 
-    void refusal_data()
-    {
-        QTest::addColumn<WaterwayKind>("kind");
-        QTest::addColumn<Texts>("changes");
-        QTest::addColumn<QStringList>("messages");   // title|text
-        QTest::newRow("the program's title") << WaterwayKind::Canal << Texts{{"B2", "10"}, {"W", "9.9"}}
-            << QStringList{"Kavro|The input of canal width or ship breadth is illegal."};
-    }
-    // Nothing stored, nothing shown or hidden, no box changed. A warning before a refusal goes
-    // through the database pages' OK (test_take_over), which shows a check's messages alike.
+    // A refusal with the program's title: nothing stored, nothing shown or hidden, no box changed.
+    // A warning before a refusal goes through the database pages' OK (test_take_over), which shows
+    // a check's messages alike.
     void refusal()
     {
-        QFETCH(WaterwayKind, kind);
-        QFETCH(Texts, changes);
+        const Texts changes{{"B2", "10"}, {"W", "9.9"}};
         NavigationFixture fixture;
-        ConditionPage &page = pressOk(fixture, kind, changes);
-        QStringList shown;
-        for (const RecordedMessage &m : fixture.platform.messages) {
-            QCOMPARE(m.icon, MessageIcon::Stop);
-            shown << m.title + "|" + m.text;
-        }
-        QTEST(shown, "messages");
+        ConditionPage &page = pressOk(fixture, Canal, changes);
+        QCOMPARE(fixture.messageTexts(), QStringList{"The input of canal width or ship breadth is illegal."});
+        QVERIFY(fixture.platform.allShownAs(MessageIcon::Stop, "Kavro"));
         QCOMPARE(fixture.forms->activeCase().DraughtAft, QString());
         QCOMPARE(fixture.visibleNames(), QStringList{page.objectName()});
         for (const QString &name : changes.keys())
@@ -109,9 +89,9 @@ private slots:
         QTest::addColumn<double>("speed");
         QTest::addColumn<QString>("visible");
         const QLocale english(QLocale::English, QLocale::UnitedStates);
-        QTest::newRow("depth stays beneath") << WaterwayKind::DepthRestricted << english
+        QTest::newRow("depth stays beneath") << Depth << english
                                              << "10.00 9.5 20.0 .70 0.50 12.5 old old" << 10.5 << "Condition1 Results1";
-        QTest::newRow("decimal comma") << WaterwayKind::Channel << german << "10 9,5 20 0,7 0,5 12,5 40,0 11" << 12.25
+        QTest::newRow("decimal comma") << Channel << german << "10 9,5 20 0,7 0,5 12,5 40,0 11" << 12.25
                                        << "Results3";
     }
     // Texts are stored as typed, only the speed is converted; the results page of the kind is active.

@@ -4,9 +4,6 @@
 #include "results/results_page.h"
 #include "support/navigation_fixture.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-
 using namespace kavro;
 
 namespace {

@@ -5,10 +5,8 @@
 
 using namespace kavro;
 
-namespace {
 const QLocale en(QLocale::English, QLocale::UnitedStates);
 const QLocale de(QLocale::German, QLocale::Germany);
-}
 
 class RegionalNumbersTest : public QObject
 {
@@ -62,7 +60,8 @@ private slots:
         QTEST(RegionalNumbers::cut(value), "cut");
     }
 
-    // With decimals, the number formatting of the pages; without, a number as the drawing prints it.
+    // With decimals, the number formatting of the pages; without, a number as the drawing prints it
+    // (a zero and a number without grouping: the axis numbers of test_kavro_graph).
     void texts_data()
     {
         QTest::addColumn<QLocale>("locale");
@@ -75,10 +74,8 @@ private slots:
         QTest::newRow("negative half away") << en << -1.25 << 1 << "-1.3";
         QTest::newRow("negative zero") << en << -0.04 << 1 << "0.0";
         QTest::newRow("comma grouping") << de << 1234.5 << 2 << "1.234,50";
-        QTest::newRow("printed 0") << en << 0.0 << -1 << " 0 ";
         QTest::newRow("printed -.5") << en << -0.5 << -1 << "-.5 ";
         QTest::newRow("printed 15 digits") << en << 0.1 + 0.2 << -1 << " .3 ";
-        QTest::newRow("printed without grouping") << en << 1234.0 << -1 << " 1234 ";
         QTest::newRow("printed small, comma") << de << 0.00012 << -1 << " ,00012 ";
         QTest::newRow("printed smaller, comma") << de << 1.5e-5 << -1 << " 1,5E-05 ";
     }

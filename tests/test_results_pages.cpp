@@ -6,18 +6,13 @@
 #include "support/navigation_fixture.h"
 
 #include <QGroupBox>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 
 using namespace kavro;
 
 namespace {
 
 const QLocale kEnglish(QLocale::English, QLocale::UnitedStates);
-constexpr auto kDepth = WaterwayKind::DepthRestricted;
-constexpr auto kCanal = WaterwayKind::Canal;
-constexpr auto kChannel = WaterwayKind::Channel;
 
 // Cases as an input page's OK stores them: TA, TF, B, CB, UKC, H, W, HB as typed, then SS.
 // Draughts 10, depth 11: both the grounding and the clearance line.
@@ -86,11 +81,11 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         const QString results = "|: Bow|Remaining under-keel clearance|";
         // The depth page's own echo line: buttons(); the ship's lines: the rows below.
-        QTest::newRow("depth-restricted worked case") << kDepth << kEnglish
+        QTest::newRow("depth-restricted worked case") << Depth << kEnglish
             << kWorked << (": 14 kts.|: 1.5 m" + results + ": 0.5 m").split('|');
         // Typed forms do not matter, the decimals of the echo do; halves of the last decimal round
         // up. The channel narrower than the width of influence takes W x H.
-        QTest::newRow("channel, values rounded to their decimals") << kChannel << kEnglish
+        QTest::newRow("channel, values rounded to their decimals") << Channel << kEnglish
             << ActiveCase{"9.5", "9.505", "32.25", ".7", "0", "11.0", "272.5", "12.345", 12.25}
             << QString("Draught at aft perpendicular.: 9.50 m|Draught at fore perpendicular: 9.51 m|"
                        "Breadth......................: 32.25 m|Block coefficient............: 0.70|"
@@ -99,7 +94,7 @@ private slots:
                        "Natural depth................: 12.35 m|: N/A|: 1.0 m|: Bow&Stern|Remaining under-keel clearance|: 0.5 m").split('|');
         // The allowed speed of 13.99 knots is cut to 13, never rounded up into the clearance. A canal
         // narrower than the width of influence: test_navigation's typical road.
-        QTest::newRow("thousands grouped, decimal comma") << kCanal << QLocale(QLocale::German)
+        QTest::newRow("thousands grouped, decimal comma") << Canal << QLocale(QLocale::German)
             << ActiveCase{"12", "11,5", "30", "0,8", "0,5", "14", "1500", "16", 15}
             << QString("Draught at aft perpendicular.: 12,00 m|Draught at fore perpendicular: 11,50 m|"
                        "Breadth......................: 30,00 m|Block coefficient............: 0,80|"
@@ -107,10 +102,10 @@ private slots:
                        "Canal width..................: 1.500 m|Canal depth..................: 14,00 m|: 13 kts.|: 1,5 m" + results + ": 0,5 m").split('|');
         // No allowed speed to report: kavro and clearance come from the curve's last whole knot
         // (1.089 m at 12 knots), not from the clearance margin (1.5 m and 0.5 m).
-        QTest::newRow("N/A: rewritten from the curve") << kDepth << kEnglish << kNotAvailable << (": N/A|: 1.1 m" + results + ": 0.9 m").split('|');
+        QTest::newRow("N/A: rewritten from the curve") << Depth << kEnglish << kNotAvailable << (": N/A|: 1.1 m" + results + ": 0.9 m").split('|');
         // The canal width of an earlier canal case with a later depth-restricted case: a free
         // section of 0.0036 m² and a kavro range near its 16-bit limit.
-        QTest::newRow("canal page after a depth-restricted OK") << kCanal << kEnglish
+        QTest::newRow("canal page after a depth-restricted OK") << Canal << kEnglish
             << ActiveCase{"10", "10", "32", "0.8", "0.5", "20.000227", "16", "", 30} << (": 0 kts.|: 9.5 m" + results + ": 0.5 m").split('|');
     }
     void pageTexts()
@@ -130,7 +125,7 @@ private slots:
     void valueBoxShowsTheWholeText()
     {
         NavigationFixture f;
-        ResultsPage &p = show(f, kCanal, kBothLines);
+        ResultsPage &p = show(f, Canal, kBothLines);
         QCOMPARE(p.MaxKavroOccur->width(), 73); // 1095 twips
         p.MaxKavroOccur->setText(": Bow&Stern");
         const int inDesignedWidth = lastInkColumn(p.MaxKavroOccur);
@@ -148,7 +143,7 @@ private slots:
         const QList<ActiveCase> cases{kNoResult, kBothLines, kNoResult};
         const QString steps = "-M-";   // M: drawn and moved, -: no drawing
         NavigationFixture f;
-        ResultsPage &p = f.forms->as<ResultsPage>(resultsPageOf(kCanal));
+        ResultsPage &p = f.forms->as<ResultsPage>(resultsPageOf(Canal));
         const DrawingSurface &s = p.surface();
         p.surface().setRecording(true);
         const auto inside = placesOf(p, p.mainResultsFrame());
@@ -163,7 +158,7 @@ private slots:
                 p.Command4->click();
             f.forms->activeCase() = cases.at(i);
             if (i == 0)
-                f.open(resultsPageOf(kCanal));
+                f.open(resultsPageOf(Canal));
             else
                 f.forms->form(FormId::Validity).close();
             QCOMPARE(f.runtime.activeForm(), static_cast<Form *>(&p));
@@ -194,11 +189,9 @@ private slots:
     void noResultAfterAnotherKind()
     {
         NavigationFixture f;
-        for (const auto &[kind, typed] : {std::pair{kCanal, "10 10 20 0.8 15 0.3 40 13"}, {kDepth, "10 10 60 0.8 15 0.3 13"}}) {
+        for (const auto &[kind, typed] : {std::pair{Canal, "10 10 20 0.8 15 0.3 40 13"}, {Depth, "10 10 60 0.8 15 0.3 13"}}) {
             ConditionPage &page = f.openPage(kind);
-            const QStringList texts = QString(typed).split(' ');
-            for (qsizetype i = 0; i < texts.size(); ++i)
-                page.setFieldText(page.fieldNames().at(i), texts.at(i));
+            NavigationFixture::typeCase(page, typed);
             QTest::mouseClick(page.Command3, Qt::LeftButton);
         }
         auto &p = f.forms->as<ResultsPage>(FormId::Results2);
@@ -215,7 +208,7 @@ private slots:
     void printComputesFirst()
     {
         NavigationFixture f;
-        ResultsPage &p = show(f, kDepth, kBothLines);
+        ResultsPage &p = show(f, Depth, kBothLines);
         f.forms->form(FormId::Validity).Show();
         f.forms->activeCase() = kWorked;
         QTest::mouseClick(p.Command1, Qt::LeftButton);

@@ -4,8 +4,6 @@
 #include "forms/qt_platform.h"
 #include "support/navigation_fixture.h"
 
-#include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QStyleOption>
 
@@ -35,19 +33,14 @@ private slots:
         if (!fileThere)
             QVERIFY(QFile::remove(path));
         program.platform.programsFail = viewerFails;
-        Form &menu = program.forms->form(FormId::Intro);
-        menu.Show();
+        Form &menu = program.open(FormId::Intro);
         QTest::mouseClick(menu.findChild<QPushButton *>("Manual"), Qt::LeftButton);
         QTest::keyClick(menu.windowHandle(), Qt::Key_M, Qt::AltModifier);
         QTRY_COMPARE(program.platform.messages.size(), message.isEmpty() ? 0 : 2);
-        QTRY_COMPARE(program.platform.started.size(), fileThere ? 2 : 0);
-        for (const QStringList &command : program.platform.started)
-            QCOMPARE(command, (QStringList{"xdg-open", path}));
-        for (const RecordedMessage &m : program.platform.messages) {
-            QCOMPARE(m.icon, MessageIcon::Stop);
-            QCOMPARE(m.title, kProgramTitle);
-            QVERIFY2(m.text.startsWith(message + path), qPrintable(m.text));
-        }
+        QTRY_COMPARE(program.platform.started, QList<QStringList>(fileThere ? 2 : 0, {"xdg-open", path}));
+        QVERIFY(program.platform.allShownAs(MessageIcon::Stop, kProgramTitle));
+        for (const QString &text : program.messageTexts())
+            QVERIFY2(text.startsWith(message + path), qPrintable(text));
         QCOMPARE(program.visibleNames(), QStringList{"Intro"});
         QCOMPARE(program.runtime.activeForm(), &menu);
     }
@@ -81,14 +74,11 @@ private slots:
     void defaultButtonAndFocusShow()
     {
         NavigationFixture program;
-        program.open(FormId::Forhold);
-        for (const QPushButton *button : program.forms->form(FormId::Forhold).findChildren<QPushButton *>())
+        for (const QPushButton *button : program.open(FormId::Forhold).findChildren<QPushButton *>())
             QCOMPARE(button->isDefault(), button->objectName() == "Command1");
-        QCOMPARE(QApplication::focusWidget()->objectName(), QString("Option1"));
-        QStyleOption option;
+        QStyleOption option;   // on Option1, as test_navigation's roads find it
         option.initFrom(QApplication::focusWidget());
-        QVERIFY(option.state & QStyle::State_HasFocus);
-        QVERIFY(option.state & QStyle::State_KeyboardFocusChange);
+        QVERIFY(option.state.testFlags(QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange));
     }
     // The first time a title bar's height (22 pixels) below and right of the window that opened it,
     // also when that one hid itself first, or centred when none did; on the screen's free area even

@@ -9,12 +9,19 @@
 #include "support/recording_platform.h"
 
 #include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <memory>
 
 namespace kavro {
+
+constexpr auto Depth = WaterwayKind::DepthRestricted;
+constexpr auto Canal = WaterwayKind::Canal;
+constexpr auto Channel = WaterwayKind::Channel;
+using Texts = QHash<QString, QString>;
 
 struct NavigationFixture
 {
@@ -39,6 +46,12 @@ struct NavigationFixture
         return window;
     }
     ConditionPage &openPage(WaterwayKind kind) { return open<ConditionPage>(inputPageOf(kind)); }
+    // Types the texts, separated by spaces, into the page's boxes in field order.
+    static void typeCase(ConditionPage &page, const QString &texts)
+    {
+        for (qsizetype i = 0; i < texts.count(' ') + 1; ++i)
+            page.setFieldText(page.fieldNames().at(i), texts.section(' ', i, i));
+    }
     QString activeName() const { return runtime.activeForm() ? runtime.activeForm()->objectName() : QString(); }
     QStringList visibleNames() const
     {
@@ -46,6 +59,13 @@ struct NavigationFixture
         for (const Form *form : runtime.visibleForms())
             names << form->objectName();
         return names;
+    }
+    QStringList messageTexts() const
+    {
+        QStringList texts;
+        for (const RecordedMessage &message : platform.messages)
+            texts << message.text;
+        return texts;
     }
 
     QTemporaryDir folder;

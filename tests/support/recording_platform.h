@@ -1,11 +1,10 @@
 // A desktop that records what the program asked of it instead of showing, starting or printing.
 #pragma once
 
-#include "forms/platform.h"
+#include "forms/qt_platform.h"
 
 #include <QList>
-
-class QPrinter;
+#include <QTimer>
 
 namespace kavro {
 
@@ -19,10 +18,30 @@ struct RecordedMessage
 class RecordingPlatform : public Platform
 {
 public:
-    void showMessage(MessageIcon icon, const QString &title, const QString &text, QWidget *parent) override;
-    void startProgram(const QString &program, const QStringList &arguments, std::function<void()> failed) override;
-    PrintOutcome printImage(const QImage &image, const QString &jobName) override;
+    void showMessage(MessageIcon icon, const QString &title, const QString &text, QWidget *) override
+    {
+        messages.append({icon, title, text});
+    }
+    void startProgram(const QString &program, const QStringList &arguments, std::function<void()> failed) override
+    {
+        started.append(QStringList{program} + arguments);
+        if (programsFail)
+            QTimer::singleShot(0, std::move(failed));
+    }
+    PrintOutcome printImage(const QImage &image, const QString &) override
+    {
+        if (!printerInstalled)
+            return {PrintOutcome::Status::NoPrinter, {}};
+        const PrintOutcome outcome = printer ? paintImageOnPrinter(*printer, image) : PrintOutcome{};
+        if (outcome.status == PrintOutcome::Status::Printed)
+            printed.append(image);
+        return outcome;
+    }
     void end() override { ++endCount; }
+    bool allShownAs(MessageIcon icon, const QString &title) const
+    {
+        return std::all_of(messages.begin(), messages.end(), [&](auto &m) { return m.icon == icon && m.title == title; });
+    }
 
     QList<RecordedMessage> messages;
     QList<QStringList> started;     // program followed by its arguments
