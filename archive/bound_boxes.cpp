@@ -101,6 +101,14 @@ bool BoundBoxes::isBound(const QString &column) const
                        [&](const Binding &binding) { return binding.box && binding.column == column; });
 }
 
+QStringList BoundBoxes::columns() const
+{
+    QStringList bound;
+    for (const Binding &binding : m_bindings)
+        bound << binding.column;
+    return bound;
+}
+
 bool BoundBoxes::setText(const QString &column, const QString &text)
 {
     bool found = false;

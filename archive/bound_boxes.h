@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 class QLineEdit;
@@ -30,6 +31,8 @@ public:
     bool isEdited() const { return !edits().isEmpty(); }
 
     bool isBound(const QString &column) const;
+    // The columns of every bound box, in the order they were bound.
+    QStringList columns() const;
     bool setText(const QString &column, const QString &text);
     // The most characters the column's box takes, as the table counts them; 0 when no box limits
     // it. A line box keeps to its own StoredTextValidator's limit; binding gives one without a

@@ -84,7 +84,8 @@ struct DataControl::Private
     // Makes the record of a row current (none for -1); false when it could not be read. A record
     // that another program removed is passed over in the direction of the move.
     bool show(int row, bool backwards = false);
-    void showPending(qint64 teller);
+    // A new record; its Teller box stays empty when no record number is left.
+    void showPending(std::optional<qint64> teller);
     bool save();
     bool leave(int save);
     void move(DataAction action, const std::function<int()> &target);
@@ -105,8 +106,6 @@ struct DataControl::Private
     const QString connectionName = QStringLiteral("kavro-data-%1").arg(++connectionCount);
     bool readOnly = false;
     bool isOpen = false;
-    // Every column a box or the grid shows; the table must have each of them.
-    QStringList boundColumns;
 
     CaseTableModel *model = nullptr;
     BoundBoxes *boxes = nullptr;
@@ -211,7 +210,8 @@ QStringList DataControl::Private::missingColumns(QSqlError *error)
         return {};
     }
     QStringList missing;
-    for (const QString &column : std::as_const(boundColumns)) {
+    // Every column a box or the grid shows; the table must have each of them.
+    for (const QString &column : boxes->columns() + model->columns()) {
         if (!present.isEmpty() && !present.contains(column, Qt::CaseInsensitive) && !missing.contains(column))
             missing << column;
     }
@@ -288,7 +288,7 @@ bool DataControl::Private::show(int row, bool backwards)
     return row < 0;
 }
 
-void DataControl::Private::showPending(qint64 teller)
+void DataControl::Private::showPending(std::optional<qint64> teller)
 {
     ++syncing;
     model->addPending();
@@ -296,7 +296,8 @@ void DataControl::Private::showPending(qint64 teller)
     current = model->storedCount();
     hint = current;
     cellEdits.clear();
-    record = {{kTeller, QString::number(teller)}, {kDate, QDate::currentDate().toString(Qt::ISODate)}};
+    record = {{kTeller, teller ? QString::number(*teller) : QString()},
+              {kDate, QDate::currentDate().toString(Qt::ISODate)}};
     model->setCurrent(current, record);
     boxes->show(record);
     syncGrid();
@@ -350,31 +351,21 @@ void DataControl::Private::keepAsNewRecord()
         texts.insert(it.key(), it.value());
     report(kRecordGoneError, kRemoved + QStringLiteral(" What you typed is kept as a new record; Update stores it."));
     reread();
-    const std::optional<qint64> teller = nextTeller();
-    ++syncing;
-    model->addPending();
-    --syncing;
-    current = model->storedCount();
-    hint = current;
-    record = {{kTeller, teller ? QString::number(*teller) : QString()},
-              {kDate, QDate::currentDate().toString(Qt::ISODate)}};
+    showPending(nextTeller());
     texts.insert(kTeller, record.value(kTeller));
     if (!typed.contains(kDate))
         texts.insert(kDate, record.value(kDate));
     // Grid columns that no box shows carry their texts over as cell edits.
-    cellEdits.clear();
     for (const QString &column : model->columns()) {
         if (!boxes->isBound(column) && !record.contains(column) && !texts.value(column).isEmpty())
             cellEdits.insert(column, texts.value(column));
     }
     model->setCurrent(current, texts);
     // Measured against the new record's Teller and Date, every other text is an edit to store.
-    boxes->show(record);
     for (auto it = texts.cbegin(); it != texts.cend(); ++it) {
         if (it.key() != kTeller)
             boxes->setText(it.key(), it.value());
     }
-    syncGrid();
     emit q->Reposition();
 }
 
@@ -641,14 +632,12 @@ bool DataControl::isOpen() const
 
 void DataControl::bind(QLineEdit *box, const QString &column)
 {
-    d->boundColumns << column;
     d->boxes->bind(box, column);
     d->boxes->show(d->record);
 }
 
 void DataControl::bind(QPlainTextEdit *box, const QString &column)
 {
-    d->boundColumns << column;
     d->boxes->bind(box, column);
     d->boxes->show(d->record);
 }
@@ -656,7 +645,6 @@ void DataControl::bind(QPlainTextEdit *box, const QString &column)
 void DataControl::bindGrid(QTableView *grid, const QStringList &columns, const QStringList &headers)
 {
     d->grid = grid;
-    d->boundColumns << columns;
     ++d->syncing;
     d->model->setColumns(columns, headers);
     grid->setModel(d->model);
